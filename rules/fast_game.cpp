@@ -1,0 +1,200 @@
+// The draws are taken in exactly the order the cabinet takes them: stops, multiplier,
+// payback chance, then the feature tune.
+#include "rules/fast_game.hpp"
+
+namespace slot {
+
+namespace {
+
+bool showsSymbol(int reel, int stop, Sym sym)
+{
+    for (int row = 1; row <= 3; ++row) {
+        if (symbolAt(reel, stop, row) == sym) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int pay(Sym symbol, int run)
+{
+    return tables::linePay[static_cast<std::size_t>(index(symbol))][static_cast<std::size_t>(run)];
+}
+
+struct StopFacts {
+    std::array<std::array<bool, kStops + 1>, kReels + 1> scatter{};
+    std::array<std::array<bool, kStops + 1>, kReels + 1> wild{};
+    StopFacts()
+    {
+        for (int reel = 1; reel <= kReels; ++reel) {
+            for (int stop = 1; stop <= kStops; ++stop) {
+                scatter[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)] = showsSymbol(reel, stop, kScatter);
+                wild[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)] = showsSymbol(reel, stop, kWild);
+            }
+        }
+    }
+};
+
+const StopFacts &facts()
+{
+    static const StopFacts f;
+    return f;
+}
+
+} // namespace
+
+PartialTable::PartialTable(int lines) : lineCount(lines < 1 ? 1 : lines > kLines ? kLines : lines)
+{
+    entries.resize(static_cast<std::size_t>(kStops * kStops * kStops));
+    for (int a = 1; a <= kStops; ++a) {
+        for (int b = 1; b <= kStops; ++b) {
+            for (int c = 1; c <= kStops; ++c) {
+                Entry &e = entries[static_cast<std::size_t>(((a - 1) * kStops + (b - 1)) * kStops + (c - 1))];
+                e.firstOpen = static_cast<std::uint32_t>(openLines.size());
+                const int stops[] = {0, a, b, c};
+                for (int line = 1; line <= lineCount; ++line) {
+                    const auto &rows = tables::paylineRows[static_cast<std::size_t>(line)];
+                    const Sym first = symbolAt(1, a, rows[1]);
+                    if (!isOrdinary(first)) {
+                        continue;
+                    }
+                    int run = 1;
+                    bool wild = false;
+                    for (int reel = 2; reel <= 3; ++reel) {
+                        const Sym s = symbolAt(reel, stops[reel], rows[static_cast<std::size_t>(reel)]);
+                        if (s != first && s != kWild) {
+                            break;
+                        }
+                        wild = wild || s == kWild;
+                        ++run;
+                    }
+                    if (run == 3) {
+                        openLines.push_back({static_cast<std::uint8_t>(line), first, wild});
+                        ++e.openCount;
+                    } else if (run == 2 && pay(first, 2) > 0) {
+                        e.units += pay(first, 2);
+                        e.wildWin = e.wildWin || wild;
+                    }
+                }
+            }
+        }
+    }
+}
+
+FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels + 1> &stops)
+{
+    const auto &f = facts();
+    FastWindow w;
+    const auto &e = table.at(stops[1], stops[2], stops[3]);
+    w.lineUnits = e.units;
+    w.wildWin = e.wildWin;
+    for (std::uint32_t i = e.firstOpen; i < e.firstOpen + e.openCount; ++i) {
+        const auto &o = table.open(i);
+        const auto &rows = tables::paylineRows[o.line];
+        const Sym s4 = symbolAt(4, stops[4], rows[4]);
+        int run = 3;
+        bool wild = o.wild;
+        if (s4 == o.symbol || s4 == kWild) {
+            ++run;
+            wild = wild || s4 == kWild;
+            const Sym s5 = symbolAt(5, stops[5], rows[5]);
+            if (s5 == o.symbol) {
+                ++run;
+            }
+        }
+        w.lineUnits += pay(o.symbol, run);
+        w.wildWin = w.wildWin || wild;
+    }
+    for (int reel = 1; reel <= kReels; ++reel) {
+        w.scatters += f.scatter[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stops[static_cast<std::size_t>(reel)])];
+    }
+    return w;
+}
+
+FastGame::FastGame(const PartialTable &t, int betIndex, Rng &source)
+    : table(t), rng(source), lines(t.lines()),
+      bet(tables::betPerButton[static_cast<std::size_t>(betIndex < 1 || betIndex > 6 ? 1 : betIndex)]),
+      stake(static_cast<std::int64_t>(bet) * lines)
+{
+}
+
+FastGame::Standing FastGame::playGame(RoundResult &r)
+{
+    const auto &f = facts();
+    for (;;) {
+        ++r.evaluated;
+        for (int reel = 1; reel <= kReels; ++reel) {
+            const auto i = static_cast<std::size_t>(reel);
+            if (reel >= 2 && reel <= 4 && wildhold[i]) {
+                held[i] = true;
+            } else {
+                reelstop[i] = rng.draw(kStops);
+            }
+            if (reel >= 2 && reel <= 4 && f.wild[i][static_cast<std::size_t>(reelstop[i])]) {
+                wildhold[i] = true;
+            }
+        }
+        const FastWindow w = judgeWindow(table, reelstop);
+        std::int64_t thiswin = static_cast<std::int64_t>(w.lineUnits) * bet
+            + static_cast<std::int64_t>(tables::scatterPay[static_cast<std::size_t>(w.scatters)]) * bet * lines;
+        if (freespinsdone > 0 || freespinsdone == freespins - 1) {
+            const int r25 = rng.draw(25);
+            const int multiplier = r25 == 1 ? 10 : r25 <= 5 ? 5 : r25 <= 14 ? 3 : 2;
+            thiswin *= w.wildWin ? multiplier : 1;
+        }
+        total += thiswin;
+        wager += stake;
+
+        const bool farAhead = wager != 0 && static_cast<double>(total) / static_cast<double>(wager) * 100.0 > 2000.0;
+        const bool keptByChance = (farAhead && w.scatters > 2) ? false : rng.draw(4) == 1;
+        const bool anyHeld = held[2] || held[3] || held[4];
+        if (!keptByChance && !anyHeld && (thiswin > 2 * stake || w.scatters > 2)) {
+            total -= thiswin;
+            wager -= stake;
+            wildhold[2] = wildhold[3] = wildhold[4] = false;
+            ++r.discards;
+            continue;
+        }
+        // The reel animation: a held reel's flag clears unless reel 1 rests at stop 22.
+        if (reelstop[1] != kStops) {
+            for (std::size_t reel = 2; reel <= 4; ++reel) {
+                if (held[reel]) {
+                    wildhold[reel] = false;
+                }
+            }
+        }
+        held[2] = held[3] = held[4] = false;
+        return {thiswin, w.scatters};
+    }
+}
+
+RoundResult FastGame::playRound()
+{
+    RoundResult r;
+    bool paidGame = true;
+    do {
+        const Standing g = playGame(r);
+        r.won += g.thiswin;
+        if (paidGame) {
+            r.hit = g.thiswin > 0;
+        }
+        if (g.scatters >= 3) {
+            rng.draw(2); // the feature tune
+            freespins += tables::freeSpinAward[static_cast<std::size_t>(g.scatters)];
+            r.feature = true;
+        }
+        if (freespinsdone < freespins) {
+            ++freespinsdone;
+            r.featureWon += g.thiswin;
+            if (freespinsdone != freespins) {
+                wager -= stake; // every feature game but the last is given its stake back
+            }
+        }
+        paidGame = false;
+    } while (freespins > 0 && freespinsdone < freespins);
+    freespins = 0;
+    freespinsdone = 0;
+    return r;
+}
+
+} // namespace slot

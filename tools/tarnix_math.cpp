@@ -1,0 +1,320 @@
+// tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
+#include "json_out.hpp"
+#include "rules/game_tables.hpp"
+#include "rules/par_sheet.hpp"
+#include "rules/reel_outcome.hpp"
+#include "rules/win_evaluation.hpp"
+
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace slot;
+
+namespace {
+
+const char *kUsage = R"(usage: tarnix-math COMMAND [options] [--table]
+
+  evaluate --stops a,b,c,d,e [--lines N] [--bet B] [--held R,..]
+      One window: its 15 symbols (top row, middle row, bottom row, reels left to right),
+      thiswin before any multiplier, and the game's per-line and per-reel arrays.
+      --held names reels (2..4) that hold their wild from the previous game.
+  enumerate [--lines N]
+      Exact base-game figures over all 22^5 stop combinations, as fractions of the stake.
+  simulate --games N --seed S [--lines N] [--bet B] [--threads T] [--base-only | --faithful]
+      Complete games as the cabinet plays them: held wilds, the payback check, the feature.
+      --base-only draws independent windows with none of those, to check against enumerate.
+      --faithful plays through the cabinet's own line-sum steps: slower, and the reference.
+
+  N lines: 1..25 (default 25); B: bet per line 1, 2, 3, 5, 10 or 20 (default 1).
+)";
+
+struct Args {
+    std::string command;
+    std::map<std::string, std::string> options;
+    bool table = false;
+};
+
+[[noreturn]] void fail(const std::string &message)
+{
+    std::fprintf(stderr, "tarnix-math: %s\n", message.c_str());
+    std::exit(2);
+}
+
+std::optional<long long> parseInt(const std::string &text)
+{
+    long long value = 0;
+    const auto *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+long long intOption(const Args &a, const std::string &key, long long fallback, long long lo, long long hi)
+{
+    const auto it = a.options.find(key);
+    if (it == a.options.end()) {
+        return fallback;
+    }
+    const auto value = parseInt(it->second);
+    if (!value || *value < lo || *value > hi) {
+        fail("--" + key + " wants a whole number from " + std::to_string(lo) + " to " + std::to_string(hi)
+             + ", not '" + it->second + "'");
+    }
+    return *value;
+}
+
+std::vector<long long> intList(const std::string &key, const std::string &text, long long lo, long long hi)
+{
+    std::vector<long long> out;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const auto comma = text.find(',', start);
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const auto value = parseInt(item);
+        if (!value || *value < lo || *value > hi) {
+            fail("--" + key + " wants numbers from " + std::to_string(lo) + " to " + std::to_string(hi)
+                 + " separated by commas, not '" + text + "'");
+        }
+        out.push_back(*value);
+        if (comma == std::string::npos) {
+            break;
+        }
+        start = comma + 1;
+    }
+    return out;
+}
+
+int betIndexOf(long long bet)
+{
+    const int index = buttonForBet(static_cast<int>(bet));
+    if (index == 0) {
+        fail("--bet must be one of 1, 2, 3, 5, 10, 20");
+    }
+    return index;
+}
+
+Args parse(int argc, char **argv)
+{
+    Args a;
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        std::exit(2);
+    }
+    a.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--table") {
+            a.table = true;
+        } else if (arg == "--base-only" || arg == "--faithful") {
+            a.options[arg.substr(2)] = "1";
+        } else if (arg.rfind("--", 0) == 0 && i + 1 < argc) {
+            a.options[arg.substr(2)] = argv[++i];
+        } else {
+            fail("unexpected argument '" + arg + "'\n" + kUsage);
+        }
+    }
+    return a;
+}
+
+void emit(const JsonObject &o, bool table)
+{
+    const std::string out = table ? o.table() : o.text();
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// Returns the stops it was given, in order; the evaluation draws nothing else.
+class GivenStops final : public Rng {
+public:
+    explicit GivenStops(std::vector<int> given) : stops(std::move(given)) {}
+    double uniform() override
+    {
+        const int stop = next < stops.size() ? stops[next++] : 1;
+        return (stop - 0.5) / kStops;
+    }
+
+private:
+    std::vector<int> stops;
+    std::size_t next = 0;
+};
+
+template <typename T, std::size_t N>
+std::string shortArray(const std::array<T, N> &values)
+{
+    std::vector<std::string> items;
+    for (auto v : values) {
+        items.push_back(std::to_string(v));
+    }
+    return jsonArray(items);
+}
+
+int runEvaluate(const Args &a)
+{
+    const auto it = a.options.find("stops");
+    if (it == a.options.end()) {
+        fail("evaluate needs --stops a,b,c,d,e");
+    }
+    const auto stops = intList("stops", it->second, 1, kStops);
+    if (stops.size() != kReels) {
+        fail("--stops wants five stops, one per reel");
+    }
+    MainState s;
+    PlayerState p;
+    s.linesplayed = static_cast<Short>(intOption(a, "lines", 25, 1, 25));
+    s.betperline = tables::betPerButton[static_cast<std::size_t>(betIndexOf(intOption(a, "bet", 1, 1, 20)))];
+    std::vector<int> drawn;
+    std::vector<bool> held(kReels + 1, false);
+    if (const auto h = a.options.find("held"); h != a.options.end()) {
+        for (long long reel : intList("held", h->second, 2, 4)) {
+            held[static_cast<std::size_t>(reel)] = true;
+        }
+    }
+    for (int reel = 1; reel <= kReels; ++reel) {
+        const int stop = static_cast<int>(stops[static_cast<std::size_t>(reel - 1)]);
+        if (held[static_cast<std::size_t>(reel)]) {
+            bool showsWild = false;
+            for (int row = 1; row <= 3; ++row) {
+                showsWild = showsWild || symbolAt(reel, stop, row) == kWild;
+            }
+            if (!showsWild) {
+                fail("reel " + std::to_string(reel) + " at stop " + std::to_string(stop)
+                     + " shows no wild, so it cannot be held");
+            }
+            s.reelstopOf(reel) = static_cast<Short>(stop);
+            *s.wildholdOf(reel) = 1;
+        } else {
+            drawn.push_back(stop);
+        }
+    }
+    GivenStops rng(drawn);
+    clearPreviousOutcome(s);
+    for (int reel = 1; reel <= kReels; ++reel) {
+        spinReelOutcome(s, reel, rng);
+    }
+    p.bank = 1'000'000;
+    evaluateWins(s, p, rng);
+
+    std::vector<std::string> window;
+    for (int row = 1; row <= 3; ++row) {
+        for (int reel = 1; reel <= kReels; ++reel) {
+            window.push_back(jsonString(std::string(symbolName(symbolAt(reel, s.reelstopOf(reel), row)))));
+        }
+    }
+    JsonObject o;
+    o.raw("window", jsonArray(window))
+        .num("thiswin", static_cast<std::int64_t>(s.thiswin))
+        .raw("winline", shortArray(s.winline))
+        .raw("winlength", shortArray(s.winlength))
+        .raw("wildline", shortArray(s.wildline))
+        .num("scatters", static_cast<std::int64_t>(s.scatters))
+        .raw("scattercell", shortArray(s.scattercell))
+        .raw("wildcell", shortArray(s.wildcell));
+    emit(o, a.table);
+    return 0;
+}
+
+int runEnumerate(const Args &a)
+{
+    const auto lines = static_cast<int>(intOption(a, "lines", 25, 1, 25));
+    const auto start = std::chrono::steady_clock::now();
+    const EnumerateFigures f = enumerateBaseGame(lines);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    JsonObject o;
+    o.num("lines", static_cast<std::int64_t>(f.lines))
+        .num("outcomes", static_cast<std::int64_t>(f.outcomes))
+        .num("line_return", f.lineReturn)
+        .num("scatter_return", f.scatterReturn)
+        .num("base_return", f.lineReturn + f.scatterReturn)
+        .num("hit_frequency", f.hitFrequency)
+        .num("p_feature_trigger", f.pFeatureTrigger)
+        .num("p_discardable", f.pDiscardable)
+        .num("standing_return", f.standingReturn)
+        .num("standing_p_feature_trigger", f.standingTrigger)
+        .num("seconds", seconds);
+    emit(o, a.table);
+    return 0;
+}
+
+int runSimulate(const Args &a)
+{
+    if (!a.options.count("games") || !a.options.count("seed")) {
+        fail("simulate needs --games N and --seed S");
+    }
+    SimulateOptions opt;
+    opt.games = static_cast<std::uint64_t>(intOption(a, "games", 0, 1, 1'000'000'000'000LL));
+    opt.seed = static_cast<std::uint64_t>(intOption(a, "seed", 0, 0, 0x7fffffffffffffffLL));
+    opt.lines = static_cast<int>(intOption(a, "lines", 25, 1, 25));
+    opt.betIndex = betIndexOf(intOption(a, "bet", 1, 1, 20));
+    opt.threads = static_cast<int>(intOption(a, "threads", 1, 1, 256));
+    opt.baseOnly = a.options.count("base-only") > 0;
+    opt.faithful = a.options.count("faithful") > 0;
+
+    std::atomic<std::uint64_t> progress{0};
+    std::atomic<bool> done{false};
+    std::thread bar([&] {
+        const auto start = std::chrono::steady_clock::now();
+        bool shown = false;
+        while (!done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (std::chrono::steady_clock::now() - start < std::chrono::seconds(1)) {
+                continue;
+            }
+            const double share = static_cast<double>(progress) / static_cast<double>(opt.games);
+            const int filled = static_cast<int>(share * 40);
+            std::fprintf(stderr, "\r[%-40s] %5.1f%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                         share * 100);
+            shown = true;
+        }
+        if (shown) {
+            std::fputs("\n", stderr);
+        }
+    });
+    const SimulateFigures f = simulate(opt, &progress);
+    done = true;
+    bar.join();
+
+    JsonObject o;
+    o.num("games", static_cast<std::int64_t>(f.games))
+        .num("lines", static_cast<std::int64_t>(opt.lines))
+        .num("bet", static_cast<std::int64_t>(tables::betPerButton[static_cast<std::size_t>(opt.betIndex)]))
+        .num("rtp", f.rtp)
+        .raw("rtp_ci95", jsonArray({jsonNumber(f.ciLow), jsonNumber(f.ciHigh)}))
+        .num("hit_frequency", f.hitFrequency)
+        .num("games_per_feature", f.gamesPerFeature)
+        .num("mean_feature_win", f.meanFeatureWin)
+        .num("discard_rate", f.discardRate)
+        .num("games_per_second", f.seconds > 0 ? static_cast<double>(f.games) / f.seconds : 0.0)
+        .num("threads", static_cast<std::int64_t>(opt.threads))
+        .str("mode", opt.baseOnly ? "base-only" : opt.faithful ? "faithful" : "complete");
+    emit(o, a.table);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Args a = parse(argc, argv);
+    if (a.command == "evaluate") {
+        return runEvaluate(a);
+    }
+    if (a.command == "enumerate") {
+        return runEnumerate(a);
+    }
+    if (a.command == "simulate") {
+        return runSimulate(a);
+    }
+    if (a.command == "--help" || a.command == "help" || a.command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    fail("unknown command '" + a.command + "'\n" + kUsage);
+}

@@ -7,10 +7,10 @@
 #include <array>
 #include <string>
 
-namespace slot {
+namespace slot
+{
 
-template <typename T, std::size_t N>
-using Arr = std::array<T, N>;
+template <typename T, std::size_t N> using Arr = std::array<T, N>;
 
 // The current player's record: lives for the whole run and is stored per player.
 struct PlayerState {
@@ -45,11 +45,11 @@ struct MainState {
     // Reel outcome.
     Short reelstop1 = 0, reelstop2 = 0, reelstop3 = 0, reelstop4 = 0, reelstop5 = 0;
     Money reeltop1 = 0, reeltop2 = 0, reeltop3 = 0, reeltop4 = 0, reeltop5 = 0; // twips
-    Arr<Arr<Short, kLines + 1>, kOrdinarySymbols + 1> linesum{};
-    Arr<Short, kLines + 1> wildline{};
+    Arr<Arr<Short, kLines + 1>, kOrdinarySymbols + 1> linesum {};
+    Arr<Short, kLines + 1> wildline {};
     Short scatters = 0;
-    Arr<Short, 6> scattercell{};
-    Arr<Short, 6> wildcell{};
+    Arr<Short, 6> scattercell {};
+    Arr<Short, 6> wildcell {};
     Short wildhold2 = 0, wildhold3 = 0, wildhold4 = 0;
     Short held2 = 0, held3 = 0, held4 = 0;
 
@@ -60,8 +60,8 @@ struct MainState {
     Short *heldOf(int reel);
 
     // Evaluation.
-    Arr<Short, kLines + 1> winline{};
-    Arr<Short, kLines + 1> winlength{};
+    Arr<Short, kLines + 1> winline {};
+    Arr<Short, kLines + 1> winlength {};
 
     // Presentation counters shared with the window.
     Short lineindex = 0;
@@ -78,33 +78,42 @@ struct MainState {
 
 inline Short &MainState::reelstopOf(int reel)
 {
-    Short *const stops[] = {&reelstop1, &reelstop1, &reelstop2, &reelstop3, &reelstop4, &reelstop5};
+    Short *const stops[]
+        = { &reelstop1, &reelstop1, &reelstop2, &reelstop3, &reelstop4, &reelstop5 };
     return *stops[reel >= 1 && reel <= 5 ? reel : 0];
 }
 
 inline Money &MainState::reeltopOf(int reel)
 {
-    Money *const tops[] = {&reeltop1, &reeltop1, &reeltop2, &reeltop3, &reeltop4, &reeltop5};
+    Money *const tops[] = { &reeltop1, &reeltop1, &reeltop2, &reeltop3, &reeltop4, &reeltop5 };
     return *tops[reel >= 1 && reel <= 5 ? reel : 0];
 }
 
 inline Short *MainState::wildholdOf(int reel)
 {
     switch (reel) {
-    case 2: return &wildhold2;
-    case 3: return &wildhold3;
-    case 4: return &wildhold4;
-    default: return nullptr;
+    case 2:
+        return &wildhold2;
+    case 3:
+        return &wildhold3;
+    case 4:
+        return &wildhold4;
+    default:
+        return nullptr;
     }
 }
 
 inline Short *MainState::heldOf(int reel)
 {
     switch (reel) {
-    case 2: return &held2;
-    case 3: return &held3;
-    case 4: return &held4;
-    default: return nullptr;
+    case 2:
+        return &held2;
+    case 3:
+        return &held3;
+    case 4:
+        return &held4;
+    default:
+        return nullptr;
     }
 }
 

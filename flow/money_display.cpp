@@ -1,7 +1,8 @@
 // Money is formatted from the integer credits, so no binary fraction can show as 12.4999.
 #include "flow/money_display.hpp"
 
-namespace slot {
+namespace slot
+{
 
 std::string plainCredits(long long amount)
 {

@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace slot {
+namespace slot
+{
 
 // Decimal digits with a leading minus when negative, no separators.
 std::string plainCredits(long long amount);

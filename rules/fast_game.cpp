@@ -2,9 +2,11 @@
 // payback chance, then the feature tune.
 #include "rules/fast_game.hpp"
 
-namespace slot {
+namespace slot
+{
 
-namespace {
+namespace
+{
 
 bool showsSymbol(int reel, int stop, Sym sym)
 {
@@ -22,14 +24,16 @@ int pay(Sym symbol, int run)
 }
 
 struct StopFacts {
-    std::array<std::array<bool, kStops + 1>, kReels + 1> scatter{};
-    std::array<std::array<bool, kStops + 1>, kReels + 1> wild{};
+    std::array<std::array<bool, kStops + 1>, kReels + 1> scatter {};
+    std::array<std::array<bool, kStops + 1>, kReels + 1> wild {};
     StopFacts()
     {
         for (int reel = 1; reel <= kReels; ++reel) {
             for (int stop = 1; stop <= kStops; ++stop) {
-                scatter[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)] = showsSymbol(reel, stop, kScatter);
-                wild[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)] = showsSymbol(reel, stop, kWild);
+                scatter[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)]
+                    = showsSymbol(reel, stop, kScatter);
+                wild[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)]
+                    = showsSymbol(reel, stop, kWild);
             }
         }
     }
@@ -43,15 +47,19 @@ const StopFacts &facts()
 
 } // namespace
 
-PartialTable::PartialTable(int lines) : lineCount(lines < 1 ? 1 : lines > kLines ? kLines : lines)
+PartialTable::PartialTable(int lines)
+    : lineCount(lines < 1    ? 1
+            : lines > kLines ? kLines
+                             : lines)
 {
     entries.resize(static_cast<std::size_t>(kStops * kStops * kStops));
     for (int a = 1; a <= kStops; ++a) {
         for (int b = 1; b <= kStops; ++b) {
             for (int c = 1; c <= kStops; ++c) {
-                Entry &e = entries[static_cast<std::size_t>(((a - 1) * kStops + (b - 1)) * kStops + (c - 1))];
+                Entry &e = entries[static_cast<std::size_t>(
+                    ((a - 1) * kStops + (b - 1)) * kStops + (c - 1))];
                 e.firstOpen = static_cast<std::uint32_t>(openLines.size());
-                const int stops[] = {0, a, b, c};
+                const int stops[] = { 0, a, b, c };
                 for (int line = 1; line <= lineCount; ++line) {
                     const auto &rows = tables::paylineRows[static_cast<std::size_t>(line)];
                     const Sym first = symbolAt(1, a, rows[1]);
@@ -61,7 +69,8 @@ PartialTable::PartialTable(int lines) : lineCount(lines < 1 ? 1 : lines > kLines
                     int run = 1;
                     bool wild = false;
                     for (int reel = 2; reel <= 3; ++reel) {
-                        const Sym s = symbolAt(reel, stops[reel], rows[static_cast<std::size_t>(reel)]);
+                        const Sym s
+                            = symbolAt(reel, stops[reel], rows[static_cast<std::size_t>(reel)]);
                         if (s != first && s != kWild) {
                             break;
                         }
@@ -69,7 +78,7 @@ PartialTable::PartialTable(int lines) : lineCount(lines < 1 ? 1 : lines > kLines
                         ++run;
                     }
                     if (run == 3) {
-                        openLines.push_back({static_cast<std::uint8_t>(line), first, wild});
+                        openLines.push_back({ static_cast<std::uint8_t>(line), first, wild });
                         ++e.openCount;
                     } else if (run == 2 && pay(first, 2) > 0) {
                         e.units += pay(first, 2);
@@ -106,15 +115,19 @@ FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels +
         w.wildWin = w.wildWin || wild;
     }
     for (int reel = 1; reel <= kReels; ++reel) {
-        w.scatters += f.scatter[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stops[static_cast<std::size_t>(reel)])];
+        w.scatters += f.scatter[static_cast<std::size_t>(reel)]
+                               [static_cast<std::size_t>(stops[static_cast<std::size_t>(reel)])];
     }
     return w;
 }
 
 FastGame::FastGame(const PartialTable &t, int betIndex, Rng &source)
-    : table(t), rng(source), lines(t.lines()),
-      bet(tables::betPerButton[static_cast<std::size_t>(betIndex < 1 || betIndex > 6 ? 1 : betIndex)]),
-      stake(static_cast<std::int64_t>(bet) * lines)
+    : table(t)
+    , rng(source)
+    , lines(t.lines())
+    , bet(tables::betPerButton[static_cast<std::size_t>(
+          betIndex < 1 || betIndex > 6 ? 1 : betIndex)])
+    , stake(static_cast<std::int64_t>(bet) * lines)
 {
 }
 
@@ -136,7 +149,8 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
         }
         const FastWindow w = judgeWindow(table, reelstop);
         std::int64_t thiswin = static_cast<std::int64_t>(w.lineUnits) * bet
-            + static_cast<std::int64_t>(tables::scatterPay[static_cast<std::size_t>(w.scatters)]) * bet * lines;
+            + static_cast<std::int64_t>(tables::scatterPay[static_cast<std::size_t>(w.scatters)])
+                * bet * lines;
         if (freespinsdone > 0 || freespinsdone == freespins - 1) {
             const int r25 = rng.draw(25);
             const int multiplier = r25 == 1 ? 10 : r25 <= 5 ? 5 : r25 <= 14 ? 3 : 2;
@@ -145,7 +159,8 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
         total += thiswin;
         wager += stake;
 
-        const bool farAhead = wager != 0 && static_cast<double>(total) / static_cast<double>(wager) * 100.0 > 2000.0;
+        const bool farAhead = wager != 0
+            && static_cast<double>(total) / static_cast<double>(wager) * 100.0 > 2000.0;
         const bool keptByChance = (farAhead && w.scatters > 2) ? false : rng.draw(4) == 1;
         const bool anyHeld = held[2] || held[3] || held[4];
         if (!keptByChance && !anyHeld && (thiswin > 2 * stake || w.scatters > 2)) {
@@ -164,7 +179,7 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
             }
         }
         held[2] = held[3] = held[4] = false;
-        return {thiswin, w.scatters};
+        return { thiswin, w.scatters };
     }
 }
 

@@ -11,10 +11,12 @@
 #include <memory>
 #include <vector>
 
-namespace slot {
+namespace slot
+{
 
 // Every line's run through reels 1 to 3, for each of the 22^3 stop combinations.
-class PartialTable {
+class PartialTable
+{
 public:
     explicit PartialTable(int lines);
     struct OpenLine {
@@ -50,16 +52,17 @@ struct FastWindow {
 FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels + 1> &stops);
 
 struct RoundResult {
-    std::int64_t won = 0;      // all wins of the paid game and of any feature it started
+    std::int64_t won = 0; // all wins of the paid game and of any feature it started
     std::int64_t featureWon = 0;
     int discards = 0;
     int evaluated = 0;
-    bool hit = false;          // the paid game itself won something
+    bool hit = false; // the paid game itself won something
     bool feature = false;
 };
 
 // One player at one bet and line count, playing paid games and every feature to its collect.
-class FastGame {
+class FastGame
+{
 public:
     FastGame(const PartialTable &table, int betIndex, Rng &rng);
     RoundResult playRound();
@@ -75,9 +78,9 @@ private:
     int lines;
     int bet;
     std::int64_t stake;
-    std::array<int, kReels + 1> reelstop{};
-    std::array<bool, kReels + 1> wildhold{};
-    std::array<bool, kReels + 1> held{};
+    std::array<int, kReels + 1> reelstop {};
+    std::array<bool, kReels + 1> wildhold {};
+    std::array<bool, kReels + 1> held {};
     int freespins = 0;
     int freespinsdone = 0;
     std::int64_t total = 0; // the player's statistics, read by the 2000 % rule

@@ -1,7 +1,8 @@
 // The multiplier draw and its test against the wild cells of the winning lines.
 #include "rules/free_spins.hpp"
 
-namespace slot {
+namespace slot
+{
 
 bool lineWinsThroughWild(const MainState &s, int line)
 {
@@ -11,7 +12,8 @@ bool lineWinsThroughWild(const MainState &s, int line)
     const int length = s.winlength[static_cast<std::size_t>(line)];
     const int lastReel = length == 2 ? 2 : length == 3 ? 3 : (length == 4 || length == 5) ? 4 : 0;
     for (int reel = 2; reel <= lastReel; ++reel) {
-        const int row = tables::paylineRows[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)];
+        const int row
+            = tables::paylineRows[static_cast<std::size_t>(line)][static_cast<std::size_t>(reel)];
         if (s.wildcell[static_cast<std::size_t>(reel)] == cellOf(reel, row)) {
             return true;
         }

@@ -4,7 +4,8 @@
 #include "flow/game_state.hpp"
 #include "rules/rng.hpp"
 
-namespace slot {
+namespace slot
+{
 
 struct MultiplierDraw {
     Short multiplier;
@@ -15,15 +16,15 @@ struct MultiplierDraw {
 constexpr MultiplierDraw multiplierForDraw(int r)
 {
     if (r == 1) {
-        return {10, 23};
+        return { 10, 23 };
     }
     if (r <= 5) {
-        return {5, 31};
+        return { 5, 31 };
     }
     if (r <= 14) {
-        return {3, 27};
+        return { 3, 27 };
     }
-    return {2, 23};
+    return { 2, 23 };
 }
 
 // Draws the multiplier of a free game and keeps it only when a winning line runs over a

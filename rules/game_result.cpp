@@ -1,25 +1,41 @@
 // A whole feature costs one stake: every counted game but the last is given its stake back.
 #include "rules/game_result.hpp"
 
-namespace slot {
+namespace slot
+{
 
 int winSoundFor(Money w)
 {
-    if (w <= 0) return 0;
-    if (w <= 5) return 101;
-    if (w <= 10) return 102;
-    if (w <= 21) return 103;
-    if (w <= 30) return 104;
-    if (w <= 40) return 103;
-    if (w <= 50) return 106;
-    if (w <= 100) return 107;
-    if (w <= 120) return 108;
-    if (w <= 150) return 109;
-    if (w <= 200) return 110;
-    if (w <= 300) return 111;
-    if (w <= 450) return 112;
-    if (w <= 600) return 113;
-    if (w <= 750) return 114;
+    if (w <= 0)
+        return 0;
+    if (w <= 5)
+        return 101;
+    if (w <= 10)
+        return 102;
+    if (w <= 21)
+        return 103;
+    if (w <= 30)
+        return 104;
+    if (w <= 40)
+        return 103;
+    if (w <= 50)
+        return 106;
+    if (w <= 100)
+        return 107;
+    if (w <= 120)
+        return 108;
+    if (w <= 150)
+        return 109;
+    if (w <= 200)
+        return 110;
+    if (w <= 300)
+        return 111;
+    if (w <= 450)
+        return 112;
+    if (w <= 600)
+        return 113;
+    if (w <= 750)
+        return 114;
     return 115;
 }
 
@@ -36,7 +52,8 @@ ResultPlan planResult(MainState &s, Rng &rng)
             if (s.wildline[line] > 0 && s.freespinsdone == 0) {
                 plan.timer4 = true;
             }
-            if ((s.wildline[line] > 0 && s.freespinsdone > 0) || s.freespinsdone == s.freespins - 1) {
+            if ((s.wildline[line] > 0 && s.freespinsdone > 0)
+                || s.freespinsdone == s.freespins - 1) {
                 plan.timerwild = true;
             }
             if (s.winlength[line] >= 2) {

@@ -4,18 +4,19 @@
 #include "flow/game_state.hpp"
 #include "rules/rng.hpp"
 
-namespace slot {
+namespace slot
+{
 
 // What the window presents once the reels have stopped, in the order it presents it.
 struct ResultPlan {
     bool scatterAnimation = false; // Timerscatters
-    bool trigger = false;          // 3+ scatters: the feature starts or is extended
-    bool featureStarts = false;    // no feature was running: the fanfare and the music
-    int music = 0;                 // 117 or 118, looping, when the feature starts
-    bool timer4 = false;           // wild swing outside the feature
-    bool timerwild = false;        // wild with the multiplier overlay
-    bool timer1 = false;           // winning-payline display
-    int winSound = 0;              // 101..115, 0 for none
+    bool trigger = false; // 3+ scatters: the feature starts or is extended
+    bool featureStarts = false; // no feature was running: the fanfare and the music
+    int music = 0; // 117 or 118, looping, when the feature starts
+    bool timer4 = false; // wild swing outside the feature
+    bool timerwild = false; // wild with the multiplier overlay
+    bool timer1 = false; // winning-payline display
+    int winSound = 0; // 101..115, 0 for none
 };
 
 // Decides the presentation and starts or extends the feature (freespins grows here).
@@ -25,9 +26,9 @@ ResultPlan planResult(MainState &s, Rng &rng);
 int winSoundFor(Money thiswin);
 
 enum class Settlement {
-    FeatureGame,     // counted in the feature; win into winmeter, stake given back
+    FeatureGame, // counted in the feature; win into winmeter, stake given back
     LastFeatureGame, // the feature is complete; its win waits for the collect
-    PaidWin,         // win into bank
+    PaidWin, // win into bank
     PaidNoWin,
 };
 

@@ -4,7 +4,8 @@
 #include "rules/reel_outcome.hpp"
 #include "rules/win_evaluation.hpp"
 
-namespace slot {
+namespace slot
+{
 
 GameReport HeadlessGame::play(int index)
 {

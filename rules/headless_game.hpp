@@ -6,19 +6,24 @@
 #include "rules/play.hpp"
 #include "rules/rng.hpp"
 
-namespace slot {
+namespace slot
+{
 
 struct GameReport {
     PlayStart start = PlayStart::PaidGame;
     Settlement settlement = Settlement::PaidNoWin;
     ResultPlan plan;
-    int discards = 0;   // results the payback check replaced
+    int discards = 0; // results the payback check replaced
     bool heldGame = false; // a reel held its wild in the game that stood
 };
 
-class HeadlessGame {
+class HeadlessGame
+{
 public:
-    explicit HeadlessGame(Rng &source) : rng(source) {}
+    explicit HeadlessGame(Rng &source)
+        : rng(source)
+    {
+    }
 
     // The Play command of bet button index (1..6), with every replacement game.
     GameReport play(int index);

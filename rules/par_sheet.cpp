@@ -1,8 +1,8 @@
 // Counting is split by reel so that only the lines still running reach the inner loops.
 #include "rules/par_sheet.hpp"
 
-#include "rules/game_tables.hpp"
 #include "rules/fast_game.hpp"
+#include "rules/game_tables.hpp"
 #include "rules/headless_game.hpp"
 #include "rules/window_eval.hpp"
 
@@ -11,13 +11,15 @@
 #include <thread>
 #include <vector>
 
-namespace slot {
+namespace slot
+{
 
-namespace {
+namespace
+{
 
 struct LineState {
     Sym symbol = Sym::None;
-    int run = 0;       // matched reels so far
+    int run = 0; // matched reels so far
     bool open = false; // the run may still grow
 };
 
@@ -55,19 +57,20 @@ EnumerateFigures enumerateBaseGame(int lines)
 {
     lines = lines < 1 ? 1 : lines > kLines ? kLines : lines;
     Tally t;
-    std::array<LineState, kLines + 1> l1{}, l2{}, l3{}, l4{};
+    std::array<LineState, kLines + 1> l1 {}, l2 {}, l3 {}, l4 {};
     for (int a = 1; a <= kStops; ++a) {
         const int sc1 = showsScatter(1, a);
         for (int line = 1; line <= lines; ++line) {
             const Sym s = symbolAt(1, a, tables::paylineRows[static_cast<std::size_t>(line)][1]);
-            l1[static_cast<std::size_t>(line)] = {s, 1, isOrdinary(s)};
+            l1[static_cast<std::size_t>(line)] = { s, 1, isOrdinary(s) };
         }
         auto advance = [lines](const auto &in, auto &out, int reel, int stop) {
             for (int line = 1; line <= lines; ++line) {
                 const auto i = static_cast<std::size_t>(line);
                 out[i] = in[i];
                 if (in[i].open) {
-                    const Sym s = symbolAt(reel, stop, tables::paylineRows[i][static_cast<std::size_t>(reel)]);
+                    const Sym s = symbolAt(
+                        reel, stop, tables::paylineRows[i][static_cast<std::size_t>(reel)]);
                     if (matches(s, in[i].symbol)) {
                         ++out[i].run;
                     } else {
@@ -87,7 +90,7 @@ EnumerateFigures enumerateBaseGame(int lines)
                     advance(l3, l4, 4, d);
                     // Pay of every line if reel 5 does not extend it, and the lines it might.
                     int base = 0;
-                    std::array<int, kLines> candidates{};
+                    std::array<int, kLines> candidates {};
                     int nc = 0;
                     for (int line = 1; line <= lines; ++line) {
                         const auto &st = l4[static_cast<std::size_t>(line)];
@@ -103,13 +106,16 @@ EnumerateFigures enumerateBaseGame(int lines)
                         const int scatters = sc4 + showsScatter(5, e);
                         int units = base;
                         for (int k = 0; k < nc; ++k) {
-                            const auto line = static_cast<std::size_t>(candidates[static_cast<std::size_t>(k)]);
+                            const auto line
+                                = static_cast<std::size_t>(candidates[static_cast<std::size_t>(k)]);
                             const Sym s = symbolAt(5, e, tables::paylineRows[line][5]);
                             if (matches(s, l4[line].symbol)) {
-                                units += payUnits(l4[line].symbol, 5) - payUnits(l4[line].symbol, 4);
+                                units
+                                    += payUnits(l4[line].symbol, 5) - payUnits(l4[line].symbol, 4);
                             }
                         }
-                        const int scatterUnits = tables::scatterPay[static_cast<std::size_t>(scatters)] * lines;
+                        const int scatterUnits
+                            = tables::scatterPay[static_cast<std::size_t>(scatters)] * lines;
                         const int win = units + scatterUnits;
                         const bool trigger = scatters >= 3;
                         const bool discardable = win > 2 * lines || trigger;
@@ -143,7 +149,8 @@ EnumerateFigures enumerateBaseGame(int lines)
     return f;
 }
 
-namespace {
+namespace
+{
 
 struct SimTally {
     std::uint64_t games = 0, hits = 0, features = 0, discards = 0, evaluated = 0;
@@ -153,10 +160,10 @@ struct SimTally {
 
 constexpr std::uint64_t kBatch = 10'000;
 
-void simulateBaseOnly(GameRng &rng, std::uint64_t games, int lines, SimTally &t,
-                      std::atomic<std::uint64_t> *progress)
+void simulateBaseOnly(
+    GameRng &rng, std::uint64_t games, int lines, SimTally &t, std::atomic<std::uint64_t> *progress)
 {
-    std::array<int, kReels + 1> stops{};
+    std::array<int, kReels + 1> stops {};
     double batchWon = 0;
     std::uint64_t inBatch = 0;
     for (std::uint64_t g = 0; g < games; ++g) {
@@ -164,7 +171,8 @@ void simulateBaseOnly(GameRng &rng, std::uint64_t games, int lines, SimTally &t,
             stops[static_cast<std::size_t>(reel)] = rng.draw(kStops);
         }
         const WindowResult r = evaluateWindow(stops, lines);
-        const int win = r.lineUnits + tables::scatterPay[static_cast<std::size_t>(r.scatters)] * lines;
+        const int win
+            = r.lineUnits + tables::scatterPay[static_cast<std::size_t>(r.scatters)] * lines;
         t.won += win;
         t.staked += lines;
         t.hits += win > 0;
@@ -183,7 +191,7 @@ void simulateBaseOnly(GameRng &rng, std::uint64_t games, int lines, SimTally &t,
 }
 
 void addToBatch(SimTally &t, double won, double stake, double &batchWon, std::uint64_t &inBatch,
-                std::atomic<std::uint64_t> *progress)
+    std::atomic<std::uint64_t> *progress)
 {
     t.won += won;
     t.staked += stake;
@@ -200,12 +208,13 @@ void addToBatch(SimTally &t, double won, double stake, double &batchWon, std::ui
 
 // The cabinet's own steps, line sums and all: slow, and the reference for the fast engine.
 void simulateFaithful(GameRng &rng, std::uint64_t games, int lines, int betIndex, SimTally &t,
-                      std::atomic<std::uint64_t> *progress)
+    std::atomic<std::uint64_t> *progress)
 {
     HeadlessGame game(rng);
     game.s.linesplayed = static_cast<Short>(lines);
     game.p.reelspeed = 1;
-    const double stake = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
+    const double stake
+        = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
     double batchWon = 0;
     std::uint64_t inBatch = 0;
     for (std::uint64_t g = 0; g < games; ++g) {
@@ -234,11 +243,12 @@ void simulateFaithful(GameRng &rng, std::uint64_t games, int lines, int betIndex
 }
 
 void simulateFast(GameRng &rng, std::uint64_t games, int lines, int betIndex, SimTally &t,
-                  std::atomic<std::uint64_t> *progress)
+    std::atomic<std::uint64_t> *progress)
 {
     const PartialTable table(lines);
     FastGame game(table, betIndex, rng);
-    const double stake = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
+    const double stake
+        = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
     double batchWon = 0;
     std::uint64_t inBatch = 0;
     for (std::uint64_t g = 0; g < games; ++g) {
@@ -268,7 +278,8 @@ SimulateFigures simulate(const SimulateOptions &o, std::atomic<std::uint64_t> *p
     GameRng root(o.seed);
     for (int i = 0; i < threads; ++i) {
         const std::uint64_t share = o.games / static_cast<std::uint64_t>(threads)
-            + (static_cast<std::uint64_t>(i) < o.games % static_cast<std::uint64_t>(threads) ? 1 : 0);
+            + (static_cast<std::uint64_t>(i) < o.games % static_cast<std::uint64_t>(threads) ? 1
+                                                                                             : 0);
         GameRng stream = root;
         root.jump(); // each thread its own non-overlapping stream
         workers.emplace_back([=, &o, &tallies]() mutable {
@@ -295,7 +306,8 @@ SimulateFigures simulate(const SimulateOptions &o, std::atomic<std::uint64_t> *p
         all.won += t.won;
         all.staked += t.staked;
         all.featureWon += t.featureWon;
-        all.batchReturns.insert(all.batchReturns.end(), t.batchReturns.begin(), t.batchReturns.end());
+        all.batchReturns.insert(
+            all.batchReturns.end(), t.batchReturns.begin(), t.batchReturns.end());
     }
     SimulateFigures f;
     f.games = all.games;
@@ -321,9 +333,12 @@ SimulateFigures simulate(const SimulateOptions &o, std::atomic<std::uint64_t> *p
         f.ciLow = f.ciHigh = f.rtp;
     }
     f.hitFrequency = all.games ? static_cast<double>(all.hits) / static_cast<double>(all.games) : 0;
-    f.gamesPerFeature = all.features ? static_cast<double>(all.games) / static_cast<double>(all.features) : 0;
+    f.gamesPerFeature
+        = all.features ? static_cast<double>(all.games) / static_cast<double>(all.features) : 0;
     f.meanFeatureWin = all.features ? all.featureWon / static_cast<double>(all.features) : 0;
-    f.discardRate = all.evaluated ? static_cast<double>(all.discards) / static_cast<double>(all.evaluated) : 0;
+    f.discardRate = all.evaluated
+        ? static_cast<double>(all.discards) / static_cast<double>(all.evaluated)
+        : 0;
     f.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return f;
 }

@@ -5,17 +5,18 @@
 #include <cstdint>
 #include <functional>
 
-namespace slot {
+namespace slot
+{
 
 struct EnumerateFigures {
     int lines = 25;
     std::uint64_t outcomes = 0;
-    double lineReturn = 0;      // fractions of the amount staked
+    double lineReturn = 0; // fractions of the amount staked
     double scatterReturn = 0;
     double hitFrequency = 0;
     double pFeatureTrigger = 0; // 3+ scatters
-    double pDiscardable = 0;    // more than twice the stake, or a trigger
-    double standingReturn = 0;  // the result that survives the one-in-four check
+    double pDiscardable = 0; // more than twice the stake, or a trigger
+    double standingReturn = 0; // the result that survives the one-in-four check
     double standingTrigger = 0;
 };
 
@@ -26,7 +27,7 @@ struct SimulateOptions {
     std::uint64_t games = 1'000'000; // paid games (a feature counts with the game that started it)
     std::uint64_t seed = 1;
     int lines = 25;
-    int betIndex = 1;  // bet button 1..6
+    int betIndex = 1; // bet button 1..6
     int threads = 1;
     bool baseOnly = false; // independent stops, no hold, no payback check, no feature
     bool faithful = false; // play through the cabinet's own line-sum steps (slow; the reference)
@@ -40,11 +41,12 @@ struct SimulateFigures {
     double hitFrequency = 0;
     double gamesPerFeature = 0;
     double meanFeatureWin = 0; // in stakes
-    double discardRate = 0;    // evaluated results that the payback check replaced
+    double discardRate = 0; // evaluated results that the payback check replaced
     double seconds = 0;
 };
 
 // progress, when given, is advanced by the games played (from several threads).
-SimulateFigures simulate(const SimulateOptions &options, std::atomic<std::uint64_t> *progress = nullptr);
+SimulateFigures simulate(
+    const SimulateOptions &options, std::atomic<std::uint64_t> *progress = nullptr);
 
 } // namespace slot

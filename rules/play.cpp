@@ -1,7 +1,8 @@
 // A stake equal to the whole credit is allowed; only a larger one is refused.
 #include "rules/play.hpp"
 
-namespace slot {
+namespace slot
+{
 
 PlayStart startPlay(MainState &s, const PlayerState &p, int index)
 {

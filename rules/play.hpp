@@ -3,10 +3,11 @@
 
 #include "flow/game_state.hpp"
 
-namespace slot {
+namespace slot
+{
 
 enum class PlayStart {
-    FreeGame,   // a feature is running or waiting: no bet change, no credit check
+    FreeGame, // a feature is running or waiting: no bet change, no credit check
     PaidGame,
     NotEnoughCredit,
 };

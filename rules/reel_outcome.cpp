@@ -1,7 +1,8 @@
 // The line sums are filled cell by cell, as the win check reads them.
 #include "rules/reel_outcome.hpp"
 
-namespace slot {
+namespace slot
+{
 
 void clearPreviousOutcome(MainState &s)
 {
@@ -30,7 +31,8 @@ void recordStop(MainState &s, int reel)
     for (int row = 1; row <= 3; ++row) {
         const Sym sym = symbolAt(reel, stop, row);
         const auto cell = static_cast<Short>(cellOf(reel, row));
-        const RowLines &lines = rowLines[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
+        const RowLines &lines
+            = rowLines[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
         if (isOrdinary(sym)) {
             auto &sums = s.linesum[static_cast<std::size_t>(index(sym))];
             for (int i = 0; i < lines.count; ++i) {

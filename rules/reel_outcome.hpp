@@ -4,7 +4,8 @@
 #include "flow/game_state.hpp"
 #include "rules/rng.hpp"
 
-namespace slot {
+namespace slot
+{
 
 // Forget the previous game's line sums, wild lines and scatter and wild cells.
 void clearPreviousOutcome(MainState &s);

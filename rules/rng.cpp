@@ -3,9 +3,11 @@
 
 #include <random>
 
-namespace slot {
+namespace slot
+{
 
-namespace {
+namespace
+{
 constexpr std::uint64_t rotl(std::uint64_t x, int k)
 {
     return (x << k) | (x >> (64 - k));
@@ -58,12 +60,12 @@ std::uint64_t GameRng::next()
 
 void GameRng::jump()
 {
-    static constexpr std::uint64_t kJump[] = {0x180ec6d33cfd0abaULL, 0xd5a61266f0c9392cULL,
-                                              0xa9582618e03fc9aaULL, 0x39abdc4529b1661cULL};
-    std::uint64_t t[4]{};
+    static constexpr std::uint64_t kJump[] = { 0x180ec6d33cfd0abaULL, 0xd5a61266f0c9392cULL,
+        0xa9582618e03fc9aaULL, 0x39abdc4529b1661cULL };
+    std::uint64_t t[4] {};
     for (auto word : kJump) {
         for (int b = 0; b < 64; ++b) {
-            if (word & (std::uint64_t{1} << b)) {
+            if (word & (std::uint64_t { 1 } << b)) {
                 for (int i = 0; i < 4; ++i) {
                     t[i] ^= s[i];
                 }

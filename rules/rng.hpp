@@ -3,9 +3,11 @@
 
 #include <cstdint>
 
-namespace slot {
+namespace slot
+{
 
-class Rng {
+class Rng
+{
 public:
     virtual ~Rng() = default;
     // A uniform value in [0, 1).
@@ -22,9 +24,10 @@ public:
 // xoshiro256**: fast, passes the statistical batteries, and 256 bits of state mean a
 // discarded result can never replay itself. Seeded once, never from the clock per draw:
 // draws within one clock tick would otherwise all be equal.
-class GameRng final : public Rng {
+class GameRng final : public Rng
+{
 public:
-    GameRng();                          // seeded from the system's entropy source
+    GameRng(); // seeded from the system's entropy source
     explicit GameRng(std::uint64_t seed); // reproducible runs for the tools and tests
     double uniform() override { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
     std::uint64_t next();
@@ -32,7 +35,7 @@ public:
 
 private:
     void seedFrom(std::uint64_t seed);
-    std::uint64_t s[4]{};
+    std::uint64_t s[4] {};
 };
 
 } // namespace slot

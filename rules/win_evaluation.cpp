@@ -3,20 +3,26 @@
 
 #include "rules/free_spins.hpp"
 
-namespace slot {
+namespace slot
+{
 
 int matchedCount(Sym symbol, int sum)
 {
     switch (sum) {
     case 21:
-    case 41: return 3;
-    case 31: return 4;
-    case 51: return 5;
+    case 41:
+        return 3;
+    case 31:
+        return 4;
+    case 51:
+        return 5;
     case 15:
     case 25:
     case 35:
-    case 45: return symbol == Sym::zebra ? 2 : 0;
-    default: return 0;
+    case 45:
+        return symbol == Sym::zebra ? 2 : 0;
+    default:
+        return 0;
     }
 }
 
@@ -36,7 +42,8 @@ void evaluateWins(MainState &s, PlayerState &p, Rng &rng)
 
     if (s.scatters >= 2 && s.scatters <= 5) {
         const auto pay = tables::scatterPay[static_cast<std::size_t>(s.scatters)];
-        if (auto product = narrow<Short>(static_cast<long long>(s.betperline) * pay * s.linesplayed)) {
+        if (auto product
+            = narrow<Short>(static_cast<long long>(s.betperline) * pay * s.linesplayed)) {
             addTo(s.thiswin, *product);
         }
     }
@@ -45,12 +52,14 @@ void evaluateWins(MainState &s, PlayerState &p, Rng &rng)
     for (int l = 1; l <= lines; ++l) {
         const auto line = static_cast<std::size_t>(l);
         for (Sym symbol : tables::lineTryOrder) {
-            const int count = matchedCount(symbol, s.linesum[static_cast<std::size_t>(index(symbol))][line]);
+            const int count
+                = matchedCount(symbol, s.linesum[static_cast<std::size_t>(index(symbol))][line]);
             if (count == 0 || (count == 2 && s.winlength[line] > 2)) {
                 continue;
             }
             const long long pay = static_cast<long long>(s.betperline)
-                * tables::linePay[static_cast<std::size_t>(index(symbol))][static_cast<std::size_t>(count)];
+                * tables::linePay[static_cast<std::size_t>(index(symbol))]
+                                 [static_cast<std::size_t>(count)];
             if (count == 5 || narrow<Short>(pay)) { // the design's 16-bit product, 32-bit for five
                 addTo(s.thiswin, pay);
             }

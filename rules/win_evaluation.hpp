@@ -4,7 +4,8 @@
 #include "flow/game_state.hpp"
 #include "rules/rng.hpp"
 
-namespace slot {
+namespace slot
+{
 
 // Pays, marks the winning lines, applies the free-game multiplier, charges the stake and
 // counts the game.

@@ -1,7 +1,8 @@
 // Walks each line from reel 1 while the symbol (or the wild) repeats.
 #include "rules/window_eval.hpp"
 
-namespace slot {
+namespace slot
+{
 
 LineRun lineRun(const std::array<int, kReels + 1> &stops, int line)
 {
@@ -15,7 +16,8 @@ LineRun lineRun(const std::array<int, kReels + 1> &stops, int line)
     run.count = 1;
     bool wildSeen = false;
     for (int reel = 2; reel <= kReels; ++reel) {
-        const Sym s = symbolAt(reel, stops[static_cast<std::size_t>(reel)], rows[static_cast<std::size_t>(reel)]);
+        const Sym s = symbolAt(
+            reel, stops[static_cast<std::size_t>(reel)], rows[static_cast<std::size_t>(reel)]);
         if (s != first && s != kWild) {
             break;
         }
@@ -36,7 +38,8 @@ int linePayUnits(const LineRun &run)
     if (run.count < 2 || run.count > 5) {
         return 0;
     }
-    return tables::linePay[static_cast<std::size_t>(index(run.symbol))][static_cast<std::size_t>(run.count)];
+    return tables::linePay[static_cast<std::size_t>(index(run.symbol))]
+                          [static_cast<std::size_t>(run.count)];
 }
 
 WindowResult evaluateWindow(const std::array<int, kReels + 1> &stops, int lines)

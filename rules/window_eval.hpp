@@ -7,12 +7,13 @@
 #include <array>
 #include <cstdint>
 
-namespace slot {
+namespace slot
+{
 
 struct WindowResult {
-    int lineUnits = 0;      // line pays per credit bet per line, lines 1..N
-    int scatters = 0;       // reels showing the scatter
-    bool wildWin = false;   // a winning line runs over a wild (the free-game multiplier applies)
+    int lineUnits = 0; // line pays per credit bet per line, lines 1..N
+    int scatters = 0; // reels showing the scatter
+    bool wildWin = false; // a winning line runs over a wild (the free-game multiplier applies)
     std::uint32_t winLines = 0; // bit L set when line L won
 };
 

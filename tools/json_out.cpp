@@ -4,7 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
-namespace slot {
+namespace slot
+{
 
 std::string jsonNumber(double value)
 {

@@ -6,9 +6,11 @@
 #include <utility>
 #include <vector>
 
-namespace slot {
+namespace slot
+{
 
-class JsonObject {
+class JsonObject
+{
 public:
     JsonObject &num(const std::string &key, double value);
     JsonObject &num(const std::string &key, std::int64_t value);

@@ -17,7 +17,8 @@
 
 using namespace slot;
 
-namespace {
+namespace
+{
 
 const char *kUsage = R"(usage: tarnix-math COMMAND [options] [--table]
 
@@ -58,7 +59,8 @@ std::optional<long long> parseInt(const std::string &text)
     return value;
 }
 
-long long intOption(const Args &a, const std::string &key, long long fallback, long long lo, long long hi)
+long long intOption(
+    const Args &a, const std::string &key, long long fallback, long long lo, long long hi)
 {
     const auto it = a.options.find(key);
     if (it == a.options.end()) {
@@ -66,23 +68,25 @@ long long intOption(const Args &a, const std::string &key, long long fallback, l
     }
     const auto value = parseInt(it->second);
     if (!value || *value < lo || *value > hi) {
-        fail("--" + key + " wants a whole number from " + std::to_string(lo) + " to " + std::to_string(hi)
-             + ", not '" + it->second + "'");
+        fail("--" + key + " wants a whole number from " + std::to_string(lo) + " to "
+            + std::to_string(hi) + ", not '" + it->second + "'");
     }
     return *value;
 }
 
-std::vector<long long> intList(const std::string &key, const std::string &text, long long lo, long long hi)
+std::vector<long long> intList(
+    const std::string &key, const std::string &text, long long lo, long long hi)
 {
     std::vector<long long> out;
     std::size_t start = 0;
     while (start <= text.size()) {
         const auto comma = text.find(',', start);
-        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::string item
+            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         const auto value = parseInt(item);
         if (!value || *value < lo || *value > hi) {
-            fail("--" + key + " wants numbers from " + std::to_string(lo) + " to " + std::to_string(hi)
-                 + " separated by commas, not '" + text + "'");
+            fail("--" + key + " wants numbers from " + std::to_string(lo) + " to "
+                + std::to_string(hi) + " separated by commas, not '" + text + "'");
         }
         out.push_back(*value);
         if (comma == std::string::npos) {
@@ -132,9 +136,13 @@ void emit(const JsonObject &o, bool table)
 }
 
 // Returns the stops it was given, in order; the evaluation draws nothing else.
-class GivenStops final : public Rng {
+class GivenStops final : public Rng
+{
 public:
-    explicit GivenStops(std::vector<int> given) : stops(std::move(given)) {}
+    explicit GivenStops(std::vector<int> given)
+        : stops(std::move(given))
+    {
+    }
     double uniform() override
     {
         const int stop = next < stops.size() ? stops[next++] : 1;
@@ -146,8 +154,7 @@ private:
     std::size_t next = 0;
 };
 
-template <typename T, std::size_t N>
-std::string shortArray(const std::array<T, N> &values)
+template <typename T, std::size_t N> std::string shortArray(const std::array<T, N> &values)
 {
     std::vector<std::string> items;
     for (auto v : values) {
@@ -169,7 +176,8 @@ int runEvaluate(const Args &a)
     MainState s;
     PlayerState p;
     s.linesplayed = static_cast<Short>(intOption(a, "lines", 25, 1, 25));
-    s.betperline = tables::betPerButton[static_cast<std::size_t>(betIndexOf(intOption(a, "bet", 1, 1, 20)))];
+    s.betperline
+        = tables::betPerButton[static_cast<std::size_t>(betIndexOf(intOption(a, "bet", 1, 1, 20)))];
     std::vector<int> drawn;
     std::vector<bool> held(kReels + 1, false);
     if (const auto h = a.options.find("held"); h != a.options.end()) {
@@ -186,7 +194,7 @@ int runEvaluate(const Args &a)
             }
             if (!showsWild) {
                 fail("reel " + std::to_string(reel) + " at stop " + std::to_string(stop)
-                     + " shows no wild, so it cannot be held");
+                    + " shows no wild, so it cannot be held");
             }
             s.reelstopOf(reel) = static_cast<Short>(stop);
             *s.wildholdOf(reel) = 1;
@@ -205,7 +213,8 @@ int runEvaluate(const Args &a)
     std::vector<std::string> window;
     for (int row = 1; row <= 3; ++row) {
         for (int reel = 1; reel <= kReels; ++reel) {
-            window.push_back(jsonString(std::string(symbolName(symbolAt(reel, s.reelstopOf(reel), row)))));
+            window.push_back(
+                jsonString(std::string(symbolName(symbolAt(reel, s.reelstopOf(reel), row)))));
         }
     }
     JsonObject o;
@@ -226,7 +235,8 @@ int runEnumerate(const Args &a)
     const auto lines = static_cast<int>(intOption(a, "lines", 25, 1, 25));
     const auto start = std::chrono::steady_clock::now();
     const EnumerateFigures f = enumerateBaseGame(lines);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     JsonObject o;
     o.num("lines", static_cast<std::int64_t>(f.lines))
         .num("outcomes", static_cast<std::int64_t>(f.outcomes))
@@ -257,8 +267,8 @@ int runSimulate(const Args &a)
     opt.baseOnly = a.options.count("base-only") > 0;
     opt.faithful = a.options.count("faithful") > 0;
 
-    std::atomic<std::uint64_t> progress{0};
-    std::atomic<bool> done{false};
+    std::atomic<std::uint64_t> progress { 0 };
+    std::atomic<bool> done { false };
     std::thread bar([&] {
         const auto start = std::chrono::steady_clock::now();
         bool shown = false;
@@ -269,8 +279,8 @@ int runSimulate(const Args &a)
             }
             const double share = static_cast<double>(progress) / static_cast<double>(opt.games);
             const int filled = static_cast<int>(share * 40);
-            std::fprintf(stderr, "\r[%-40s] %5.1f%%", std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                         share * 100);
+            std::fprintf(stderr, "\r[%-40s] %5.1f%%",
+                std::string(static_cast<std::size_t>(filled), '#').c_str(), share * 100);
             shown = true;
         }
         if (shown) {
@@ -284,16 +294,20 @@ int runSimulate(const Args &a)
     JsonObject o;
     o.num("games", static_cast<std::int64_t>(f.games))
         .num("lines", static_cast<std::int64_t>(opt.lines))
-        .num("bet", static_cast<std::int64_t>(tables::betPerButton[static_cast<std::size_t>(opt.betIndex)]))
+        .num("bet",
+            static_cast<std::int64_t>(tables::betPerButton[static_cast<std::size_t>(opt.betIndex)]))
         .num("rtp", f.rtp)
-        .raw("rtp_ci95", jsonArray({jsonNumber(f.ciLow), jsonNumber(f.ciHigh)}))
+        .raw("rtp_ci95", jsonArray({ jsonNumber(f.ciLow), jsonNumber(f.ciHigh) }))
         .num("hit_frequency", f.hitFrequency)
         .num("games_per_feature", f.gamesPerFeature)
         .num("mean_feature_win", f.meanFeatureWin)
         .num("discard_rate", f.discardRate)
         .num("games_per_second", f.seconds > 0 ? static_cast<double>(f.games) / f.seconds : 0.0)
         .num("threads", static_cast<std::int64_t>(opt.threads))
-        .str("mode", opt.baseOnly ? "base-only" : opt.faithful ? "faithful" : "complete");
+        .str("mode",
+            opt.baseOnly       ? "base-only"
+                : opt.faithful ? "faithful"
+                               : "complete");
     emit(o, a.table);
     return 0;
 }

@@ -11,7 +11,8 @@ using namespace slot;
 using slot::test::ScriptedRng;
 using slot::test::Stops;
 
-namespace {
+namespace
+{
 bool shows(const Stops &s, int reel, Sym sym)
 {
     return test::showsOn(reel, s[static_cast<std::size_t>(reel)], sym);
@@ -32,12 +33,12 @@ Stops triggerWindow(int scatters)
 
 void scriptStops(ScriptedRng &rng, const Stops &s)
 {
-    rng.stops({s[1], s[2], s[3], s[4], s[5]});
+    rng.stops({ s[1], s[2], s[3], s[4], s[5] });
 }
 
 struct Table {
     ScriptedRng rng;
-    HeadlessGame game{rng};
+    HeadlessGame game { rng };
     Table(int lines, Money bank)
     {
         game.s.linesplayed = static_cast<Short>(lines);
@@ -66,12 +67,14 @@ struct Table {
 };
 } // namespace
 
-class FeatureRules : public QObject {
+class FeatureRules : public QObject
+{
     Q_OBJECT
 private slots:
     void multiplierDrawTable()
     {
-        const int expected[26] = {0, 10, 5, 5, 5, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2};
+        const int expected[26]
+            = { 0, 10, 5, 5, 5, 5, 3, 3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2 };
         for (int r = 1; r <= 25; ++r) {
             QCOMPARE(multiplierForDraw(r).multiplier, Short(expected[r]));
         }
@@ -195,7 +198,8 @@ private slots:
             const GameReport free = t.game.play(i == 3 ? 6 : 1);
             QCOMPARE(free.start, PlayStart::FreeGame);
             QCOMPARE(t.game.s.betperline, Short(1));
-            QCOMPARE(free.settlement, i < 10 ? Settlement::FeatureGame : Settlement::LastFeatureGame);
+            QCOMPARE(
+                free.settlement, i < 10 ? Settlement::FeatureGame : Settlement::LastFeatureGame);
         }
         QVERIFY(t.game.featureComplete());
         QCOMPARE(t.game.p.bank, 975);
@@ -235,13 +239,13 @@ private slots:
     {
         const Stops s = *test::findWindow([](const Stops &w) {
             const auto r = evaluateWindow(w, kLines);
-            return r.scatters == 3 && shows(w, 2, kWild) && !shows(w, 3, kWild) && !shows(w, 4, kWild)
-                && r.lineUnits * 1 + 5 * 25 <= 10000;
+            return r.scatters == 3 && shows(w, 2, kWild) && !shows(w, 3, kWild)
+                && !shows(w, 4, kWild) && r.lineUnits * 1 + 5 * 25 <= 10000;
         });
         Table t(25, 1000);
         t.paid(1, s, true);
         QCOMPARE(t.game.s.wildhold2, Short(1));
-        t.rng.stops({1, 4, 4, 4}); // reel 2 draws nothing
+        t.rng.stops({ 1, 4, 4, 4 }); // reel 2 draws nothing
         t.rng.multiplierDraw(25).keep();
         const GameReport first = t.game.play(1);
         QVERIFY(first.heldGame);

@@ -7,7 +7,8 @@
 
 using namespace slot;
 
-class GameTables : public QObject {
+class GameTables : public QObject
+{
     Q_OBJECT
 
     static std::set<int> stopsShowing(int reel, Sym sym)
@@ -34,16 +35,16 @@ private slots:
 
     void scattersAndWildsStandWhereTheGameExpectsThem()
     {
-        QCOMPARE(stopsShowing(1, kScatter), (std::set<int>{1, 10, 11, 12, 21, 22}));
-        QCOMPARE(stopsShowing(2, kScatter), (std::set<int>{7, 8, 9}));
-        QCOMPARE(stopsShowing(3, kScatter), (std::set<int>{1}));
-        QCOMPARE(stopsShowing(4, kScatter), (std::set<int>{5, 6, 7}));
-        QCOMPARE(stopsShowing(5, kScatter), (std::set<int>{7, 8, 9}));
-        QCOMPARE(stopsShowing(1, kWild), (std::set<int>{}));
-        QCOMPARE(stopsShowing(2, kWild), (std::set<int>{1, 2}));
-        QCOMPARE(stopsShowing(3, kWild), (std::set<int>{9, 10, 11}));
-        QCOMPARE(stopsShowing(4, kWild), (std::set<int>{9, 10, 11}));
-        QCOMPARE(stopsShowing(5, kWild), (std::set<int>{}));
+        QCOMPARE(stopsShowing(1, kScatter), (std::set<int> { 1, 10, 11, 12, 21, 22 }));
+        QCOMPARE(stopsShowing(2, kScatter), (std::set<int> { 7, 8, 9 }));
+        QCOMPARE(stopsShowing(3, kScatter), (std::set<int> { 1 }));
+        QCOMPARE(stopsShowing(4, kScatter), (std::set<int> { 5, 6, 7 }));
+        QCOMPARE(stopsShowing(5, kScatter), (std::set<int> { 7, 8, 9 }));
+        QCOMPARE(stopsShowing(1, kWild), (std::set<int> {}));
+        QCOMPARE(stopsShowing(2, kWild), (std::set<int> { 1, 2 }));
+        QCOMPARE(stopsShowing(3, kWild), (std::set<int> { 9, 10, 11 }));
+        QCOMPARE(stopsShowing(4, kWild), (std::set<int> { 9, 10, 11 }));
+        QCOMPARE(stopsShowing(5, kWild), (std::set<int> {}));
     }
 
     void noStopShowsTwoScattersOrTwoWilds()
@@ -55,14 +56,16 @@ private slots:
                     scatters += symbolAt(reel, stop, row) == kScatter;
                     wilds += symbolAt(reel, stop, row) == kWild;
                 }
-                QVERIFY2(scatters <= 1 && wilds <= 1, qPrintable(QString("reel %1 stop %2").arg(reel).arg(stop)));
+                QVERIFY2(scatters <= 1 && wilds <= 1,
+                    qPrintable(QString("reel %1 stop %2").arg(reel).arg(stop)));
             }
         }
     }
 
     void cellsAreNumberedSerpentine()
     {
-        const int expected[4][6] = {{}, {0, 1, 6, 7, 12, 13}, {0, 2, 5, 8, 11, 14}, {0, 3, 4, 9, 10, 15}};
+        const int expected[4][6]
+            = { {}, { 0, 1, 6, 7, 12, 13 }, { 0, 2, 5, 8, 11, 14 }, { 0, 3, 4, 9, 10, 15 } };
         for (int row = 1; row <= 3; ++row) {
             for (int reel = 1; reel <= kReels; ++reel) {
                 QCOMPARE(cellOf(reel, row), expected[row][reel]);
@@ -75,14 +78,15 @@ private slots:
         QCOMPARE(rowLines[1][1].count, 7);
         QCOMPARE(rowLines[1][2].count, 11);
         QCOMPARE(rowLines[1][3].count, 7);
-        const std::uint8_t top1[] = {2, 4, 6, 12, 14, 18, 24};
+        const std::uint8_t top1[] = { 2, 4, 6, 12, 14, 18, 24 };
         for (int i = 0; i < 7; ++i) {
             QCOMPARE(rowLines[1][1].line[static_cast<std::size_t>(i)], top1[i]);
         }
         for (int reel = 1; reel <= kReels; ++reel) {
             std::multiset<int> seen;
             for (int row = 1; row <= 3; ++row) {
-                const auto &rl = rowLines[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
+                const auto &rl
+                    = rowLines[static_cast<std::size_t>(reel)][static_cast<std::size_t>(row)];
                 QVERIFY(rl.count <= 11);
                 for (int i = 0; i < rl.count; ++i) {
                     seen.insert(rl.line[static_cast<std::size_t>(i)]);
@@ -97,7 +101,7 @@ private slots:
     // of the other weights makes 15, 21, 25, 31, 35, 41, 45 or 51.
     void weightsNameTheRunUniquely()
     {
-        const std::set<int> paying{15, 21, 25, 31, 35, 41, 45, 51};
+        const std::set<int> paying { 15, 21, 25, 31, 35, 41, 45, 51 };
         for (int mask = 0; mask < 32; ++mask) {
             int sum = 0;
             for (int reel = 1; reel <= kReels; ++reel) {

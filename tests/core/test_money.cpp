@@ -8,7 +8,8 @@
 
 using namespace slot;
 
-class Money_ : public QObject {
+class Money_ : public QObject
+{
     Q_OBJECT
 private slots:
     void dollarsInShortestForm_data()
@@ -22,8 +23,8 @@ private slots:
         QTest::newRow("-50") << -50LL << "$ -0.5";
         QTest::newRow("0") << 0LL << "$ 0";
         QTest::newRow("107") << 107LL << "$ 1.07";
-        QTest::newRow("int32 min") << static_cast<long long>(std::numeric_limits<Money>::min())
-                                   << "$ -21474836.48";
+        QTest::newRow("int32 min")
+            << static_cast<long long>(std::numeric_limits<Money>::min()) << "$ -21474836.48";
     }
     void dollarsInShortestForm()
     {

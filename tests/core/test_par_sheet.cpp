@@ -11,7 +11,8 @@
 
 using namespace slot;
 
-class ParSheet : public QObject {
+class ParSheet : public QObject
+{
     Q_OBJECT
 private slots:
     // The direct evaluation and the line-sum evaluation agree on all 22^5 windows, line by
@@ -24,7 +25,7 @@ private slots:
         s.betperline = 1;
         test::ScriptedRng none;
         const PartialTable partials(kLines);
-        std::array<int, kReels + 1> stops{};
+        std::array<int, kReels + 1> stops {};
         long mismatches = 0;
         for (stops[1] = 1; stops[1] <= kStops; ++stops[1]) {
             for (stops[2] = 1; stops[2] <= kStops; ++stops[2]) {
@@ -33,25 +34,30 @@ private slots:
                         for (stops[5] = 1; stops[5] <= kStops; ++stops[5]) {
                             clearPreviousOutcome(s);
                             for (int reel = 1; reel <= kReels; ++reel) {
-                                s.reelstopOf(reel) = static_cast<Short>(stops[static_cast<std::size_t>(reel)]);
+                                s.reelstopOf(reel)
+                                    = static_cast<Short>(stops[static_cast<std::size_t>(reel)]);
                                 recordStop(s, reel);
                             }
                             evaluateWins(s, p, none);
                             const WindowResult w = evaluateWindow(stops, kLines);
                             const FastWindow f = judgeWindow(partials, stops);
-                            const int scatterUnits = tables::scatterPay[static_cast<std::size_t>(w.scatters)] * kLines;
-                            bool same = s.thiswin == w.lineUnits + scatterUnits && s.scatters == w.scatters
-                                && f.lineUnits == w.lineUnits && f.scatters == w.scatters && f.wildWin == w.wildWin;
+                            const int scatterUnits
+                                = tables::scatterPay[static_cast<std::size_t>(w.scatters)] * kLines;
+                            bool same = s.thiswin == w.lineUnits + scatterUnits
+                                && s.scatters == w.scatters && f.lineUnits == w.lineUnits
+                                && f.scatters == w.scatters && f.wildWin == w.wildWin;
                             bool anyWildWin = false;
                             for (int line = 1; line <= kLines && same; ++line) {
                                 const LineRun run = lineRun(stops, line);
-                                same = s.winline[static_cast<std::size_t>(line)] == (run.count ? line : 0)
+                                same = s.winline[static_cast<std::size_t>(line)]
+                                        == (run.count ? line : 0)
                                     && s.winlength[static_cast<std::size_t>(line)] == run.count;
                                 anyWildWin = anyWildWin || lineWinsThroughWild(s, line);
                             }
                             same = same && anyWildWin == w.wildWin;
                             if (!same && ++mismatches < 5) {
-                                qWarning("window %d,%d,%d,%d,%d differs", stops[1], stops[2], stops[3], stops[4], stops[5]);
+                                qWarning("window %d,%d,%d,%d,%d differs", stops[1], stops[2],
+                                    stops[3], stops[4], stops[5]);
                             }
                         }
                     }
@@ -111,7 +117,7 @@ private slots:
         const SimulateFigures sim = simulate(o);
         const double base = exact.lineReturn + exact.scatterReturn;
         QVERIFY2(sim.ciLow <= base && base <= sim.ciHigh,
-                 qPrintable(QString("%1 outside [%2, %3]").arg(base).arg(sim.ciLow).arg(sim.ciHigh)));
+            qPrintable(QString("%1 outside [%2, %3]").arg(base).arg(sim.ciLow).arg(sim.ciHigh)));
         QVERIFY(qAbs(sim.hitFrequency - exact.hitFrequency) < 0.002);
         // The payback check can only take away: what stands returns less than what is drawn.
         QVERIFY(exact.standingReturn < base);

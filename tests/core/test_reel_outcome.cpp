@@ -7,7 +7,8 @@
 using namespace slot;
 using slot::test::ScriptedRng;
 
-namespace {
+namespace
+{
 // Runs the five reel steps on stops drawn from the script.
 void spinAll(MainState &s, ScriptedRng &rng)
 {
@@ -23,14 +24,15 @@ Short sum(const MainState &s, Sym x, int line)
 }
 } // namespace
 
-class ReelOutcome : public QObject {
+class ReelOutcome : public QObject
+{
     Q_OBJECT
 private slots:
     void workedExample()
     {
         MainState s;
         ScriptedRng rng;
-        rng.stops({5, 2, 13, 15, 17});
+        rng.stops({ 5, 2, 13, 15, 17 });
         spinAll(s, rng);
         QCOMPARE(sum(s, Sym::kingfisher, 2), Short(31));
         QCOMPARE(sum(s, Sym::J, 1), Short(14));
@@ -48,14 +50,14 @@ private slots:
     {
         MainState s;
         ScriptedRng rng;
-        rng.stops({4, 1, 10, 1, 2}); // kingfisher, wild, wild, panda, K across the middle row
+        rng.stops({ 4, 1, 10, 1, 2 }); // kingfisher, wild, wild, panda, K across the middle row
         spinAll(s, rng);
         QCOMPARE(sum(s, Sym::kingfisher, 1), Short(21));
         QCOMPARE(sum(s, Sym::rhino, 1), Short(13)); // the two wilds alone
-        QCOMPARE(s.wildline[1], Short(6));          // the last reel that wrote it
+        QCOMPARE(s.wildline[1], Short(6)); // the last reel that wrote it
 
         MainState fresh; // no holds carried over
-        rng.stops({4, 1, 10, 1, 1}); // now kingfisher on reel 5 as well
+        rng.stops({ 4, 1, 10, 1, 1 }); // now kingfisher on reel 5 as well
         spinAll(fresh, rng);
         QCOMPARE(sum(fresh, Sym::kingfisher, 1), Short(41));
     }
@@ -64,7 +66,7 @@ private slots:
     {
         MainState s;
         ScriptedRng rng;
-        rng.stops({4, 1, 10, 10, 1});
+        rng.stops({ 4, 1, 10, 10, 1 });
         spinAll(s, rng);
         QCOMPARE(sum(s, Sym::kingfisher, 1), Short(51));
     }
@@ -73,10 +75,10 @@ private slots:
     {
         MainState s;
         ScriptedRng rng;
-        rng.stops({1, 7, 1, 5, 7});
+        rng.stops({ 1, 7, 1, 5, 7 });
         spinAll(s, rng);
         QCOMPARE(s.scatters, Short(5));
-        const Short cells[] = {0, 1, 4, 7, 10, 15};
+        const Short cells[] = { 0, 1, 4, 7, 10, 15 };
         for (int reel = 1; reel <= kReels; ++reel) {
             QCOMPARE(s.scattercell[static_cast<std::size_t>(reel)], cells[reel]);
         }
@@ -91,13 +93,13 @@ private slots:
     {
         MainState s;
         ScriptedRng rng;
-        rng.stops({5, 2, 13, 15, 17});
+        rng.stops({ 5, 2, 13, 15, 17 });
         spinAll(s, rng);
         settleHoldsAfterAnimation(s);
         const auto before = s.linesum;
         const Money top2 = s.reeltop2;
 
-        rng.stops({5, 13, 15, 17}); // reel 2 draws nothing
+        rng.stops({ 5, 13, 15, 17 }); // reel 2 draws nothing
         spinAll(s, rng);
         QCOMPARE(rng.left(), std::size_t(0));
         QCOMPARE(s.held2, Short(1));
@@ -123,14 +125,14 @@ private slots:
         QFETCH(bool, heldAgain);
         MainState s;
         ScriptedRng rng;
-        rng.stops({5, 3, 10, 1, 1}); // wild on reel 3 only
+        rng.stops({ 5, 3, 10, 1, 1 }); // wild on reel 3 only
         spinAll(s, rng);
         QCOMPARE(s.wildhold3, Short(1));
         QCOMPARE(s.held3, Short(0));
         settleHoldsAfterAnimation(s);
         QCOMPARE(s.wildhold3, Short(1));
 
-        rng.stops({reel1InHeldGame, 3, 1, 1}); // game N+1: reel 3 held
+        rng.stops({ reel1InHeldGame, 3, 1, 1 }); // game N+1: reel 3 held
         spinAll(s, rng);
         QCOMPARE(s.held3, Short(1));
         settleHoldsAfterAnimation(s);
@@ -138,9 +140,9 @@ private slots:
         QCOMPARE(s.wildhold3 > 0, heldAgain);
 
         if (heldAgain) {
-            rng.stops({5, 3, 1, 1});
+            rng.stops({ 5, 3, 1, 1 });
         } else {
-            rng.stops({5, 3, 4, 1, 1});
+            rng.stops({ 5, 3, 4, 1, 1 });
         }
         spinAll(s, rng);
         QCOMPARE(s.held3 > 0, heldAgain);

@@ -10,7 +10,8 @@ using namespace slot;
 using slot::test::ScriptedRng;
 using slot::test::Stops;
 
-namespace {
+namespace
+{
 struct Game {
     MainState s;
     PlayerState p;
@@ -25,7 +26,7 @@ struct Game {
     // The stops, then whatever the evaluation itself draws (the free-game multiplier).
     void spin(const Stops &stops, int multiplierDraw = 0)
     {
-        rng.stops({stops[1], stops[2], stops[3], stops[4], stops[5]});
+        rng.stops({ stops[1], stops[2], stops[3], stops[4], stops[5] });
         if (multiplierDraw > 0) {
             rng.multiplierDraw(multiplierDraw);
         }
@@ -49,7 +50,8 @@ bool noWildOrScatter(const Stops &s)
 }
 } // namespace
 
-class WinEvaluation : public QObject {
+class WinEvaluation : public QObject
+{
     Q_OBJECT
 private slots:
     // Every entry of the pay table, through the line sum that names it.
@@ -59,7 +61,10 @@ private slots:
         QTest::addColumn<int>("count");
         for (int x = 1; x <= kOrdinarySymbols; ++x) {
             for (int count = 2; count <= 5; ++count) {
-                QTest::newRow(qPrintable(QString("%1 x%2").arg(QString::fromStdString(std::string(symbolName(static_cast<Sym>(x))))).arg(count)))
+                QTest::newRow(qPrintable(
+                    QString("%1 x%2")
+                        .arg(QString::fromStdString(std::string(symbolName(static_cast<Sym>(x)))))
+                        .arg(count)))
                     << x << count;
             }
         }
@@ -68,13 +73,14 @@ private slots:
     {
         QFETCH(int, symbol);
         QFETCH(int, count);
-        const int sums[] = {0, 0, 15, 21, 31, 51};
-        for (int bet : {1, 20}) {
+        const int sums[] = { 0, 0, 15, 21, 31, 51 };
+        for (int bet : { 1, 20 }) {
             Game g(1, bet);
             g.s.linesum[static_cast<std::size_t>(symbol)][1] = static_cast<Short>(sums[count]);
             g.rng.keep();
             evaluateWins(g.s, g.p, g.rng);
-            const int pay = tables::linePay[static_cast<std::size_t>(symbol)][static_cast<std::size_t>(count)];
+            const int pay = tables::linePay[static_cast<std::size_t>(symbol)]
+                                           [static_cast<std::size_t>(count)];
             QCOMPARE(g.s.thiswin, pay * bet);
             QCOMPARE(g.s.winline[1], Short(pay > 0 ? 1 : 0));
             QCOMPARE(g.s.winlength[1], Short(pay > 0 ? count : 0));
@@ -84,7 +90,7 @@ private slots:
     void workedExamplePaysItsLines()
     {
         Game g(25, 1);
-        g.spin({0, 5, 2, 13, 15, 17});
+        g.spin({ 0, 5, 2, 13, 15, 17 });
         QCOMPARE(g.s.winline[2], Short(2));
         QCOMPARE(g.s.winlength[2], Short(4)); // kingfisher through the wild on reel 2
         QCOMPARE(g.s.winline[1], Short(0));

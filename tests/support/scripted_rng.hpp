@@ -8,9 +8,11 @@
 #include <deque>
 #include <initializer_list>
 
-namespace slot::test {
+namespace slot::test
+{
 
-class ScriptedRng final : public Rng {
+class ScriptedRng final : public Rng
+{
 public:
     double uniform() override
     {
@@ -36,7 +38,7 @@ public:
         }
         return *this;
     }
-    ScriptedRng &keep() { return pick(1, 4); }       // the payback check's one in four
+    ScriptedRng &keep() { return pick(1, 4); } // the payback check's one in four
     ScriptedRng &replace() { return pick(4, 4); }
     ScriptedRng &multiplierDraw(int r) { return pick(r, 25); }
     ScriptedRng &tune(int c) { return pick(c, 2); }

@@ -7,13 +7,14 @@
 #include <functional>
 #include <optional>
 
-namespace slot::test {
+namespace slot::test
+{
 
 using Stops = std::array<int, kReels + 1>;
 
 inline std::optional<Stops> findWindow(const std::function<bool(const Stops &)> &wanted)
 {
-    Stops s{};
+    Stops s {};
     for (s[1] = 1; s[1] <= kStops; ++s[1]) {
         for (s[2] = 1; s[2] <= kStops; ++s[2]) {
             for (s[3] = 1; s[3] <= kStops; ++s[3]) {

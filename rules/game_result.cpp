@@ -87,6 +87,7 @@ ResultPlan planResult(MainState &s, Rng &rng)
         }
     }
     if (s.freespins <= 1) {
+        plan.winSoundStep = true;
         plan.winSound = winSoundFor(s.thiswin);
         if (s.thiswin <= 0) {
             s.rollstep = 0;

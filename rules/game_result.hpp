@@ -16,7 +16,8 @@ struct ResultPlan {
     bool timer4 = false; // wild swing outside the feature
     bool timerwild = false; // wild with the multiplier overlay
     bool timer1 = false; // winning-payline display
-    int winSound = 0; // 101..115, 0 for none
+    bool winSoundStep = false; // the win-size sound step runs (outside the feature)
+    int winSound = 0;          // 101..115, 0 for none
 };
 
 // Decides the presentation and starts or extends the feature (freespins grows here).

@@ -1,6 +1,7 @@
 // The chain of a game in one place for the tools and tests; the cabinet runs the same steps.
 #include "rules/headless_game.hpp"
 
+#include "rules/reel_motion.hpp"
 #include "rules/reel_outcome.hpp"
 #include "rules/win_evaluation.hpp"
 
@@ -15,9 +16,7 @@ GameReport HeadlessGame::play(int index)
         return report;
     }
     clearBeforeSpin(s);
-    if (p.reelspeed == 0) {
-        p.reelspeed = 1;
-    }
+    normaliseReelspeed(p.reelspeed);
     // A discarded result is replaced by a complete new game: the reel steps again.
     for (;;) {
         clearPreviousOutcome(s);

@@ -1,17 +1,24 @@
 // slots_tarnix: builds the services and the cabinet and runs the event loop.
+#include "display/pacing.hpp"
+#include "flow/services.hpp"
+#include "flow/sound_out.hpp"
+#include "flow/tarnix.hpp"
+#include "rules/rng.hpp"
+
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("slots_TarNix"));
-    auto *label = new QLabel(QStringLiteral("slots_TarNix: the cabinet is being built."), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(639, 442);
-    window.show();
+    slot::GameRng rng;
+    slot::RealPacing pacing;
+    slot::SilentSound sound;
+    slot::PlayerState player;
+    slot::Services services { rng, pacing, sound };
+    services.endProgram = [] { QCoreApplication::exit(0); };
+    slot::Tarnix window(player, services);
+    if (!window.Form_Load()) {
+        return 0;
+    }
     return QApplication::exec();
 }

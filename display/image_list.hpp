@@ -4,9 +4,11 @@
 #include <QList>
 #include <QPixmap>
 
-namespace slot {
+namespace slot
+{
 
-class ImageList {
+class ImageList
+{
 public:
     void add(const QPixmap &picture) { pictures.append(picture); }
     QPixmap picture(int i) const

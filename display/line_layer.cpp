@@ -5,7 +5,8 @@
 
 #include <QPainter>
 
-namespace slot {
+namespace slot
+{
 
 void LineSegment::setEnds(int x1, int y1, int x2, int y2)
 {
@@ -27,7 +28,8 @@ void LineSegment::setVisible(bool visible)
     }
 }
 
-LineLayer::LineLayer(QWidget *parent) : QWidget(parent)
+LineLayer::LineLayer(QWidget *parent)
+    : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     for (int i = 1; i <= 6; ++i) {

@@ -8,13 +8,18 @@
 #include <QLine>
 #include <QWidget>
 
-namespace slot {
+namespace slot
+{
 
 class LineLayer;
 
-class LineSegment {
+class LineSegment
+{
 public:
-    explicit LineSegment(LineLayer *owner) : layer(owner) {}
+    explicit LineSegment(LineLayer *owner)
+        : layer(owner)
+    {
+    }
     void setEnds(int x1, int y1, int x2, int y2); // twips
     void setColor(const QColor &c);
     void setVisible(bool visible);
@@ -30,7 +35,8 @@ private:
     bool shown = false;
 };
 
-class LineLayer : public QWidget {
+class LineLayer : public QWidget
+{
     Q_OBJECT
 public:
     explicit LineLayer(QWidget *parent);

@@ -4,20 +4,21 @@
 #include <array>
 #include <cstddef>
 
-namespace slot {
+namespace slot
+{
 
-template <typename T, std::size_t N>
-class OneBased {
+template <typename T, std::size_t N> class OneBased
+{
 public:
     T *operator()(int i) const
     {
-        return i >= 1 && static_cast<std::size_t>(i) <= N ? items[static_cast<std::size_t>(i - 1)] : nullptr;
+        return i >= 1 && static_cast<std::size_t>(i) <= N ? items[static_cast<std::size_t>(i - 1)]
+                                                          : nullptr;
     }
     void set(int i, T *item) { items[static_cast<std::size_t>(i - 1)] = item; }
     static constexpr int size() { return static_cast<int>(N); }
 
-    template <typename F>
-    void each(F &&f) const
+    template <typename F> void each(F &&f) const
     {
         for (T *item : items) {
             if (item) {
@@ -27,7 +28,7 @@ public:
     }
 
 private:
-    std::array<T *, N> items{};
+    std::array<T *, N> items {};
 };
 
 } // namespace slot

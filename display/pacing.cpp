@@ -4,7 +4,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
-namespace slot {
+namespace slot
+{
 
 void RealPacing::sleep(int ms)
 {

@@ -2,9 +2,11 @@
 // The game runs at the real milliseconds; tests run the same blocking loops at zero delay.
 #pragma once
 
-namespace slot {
+namespace slot
+{
 
-class Pacing {
+class Pacing
+{
 public:
     virtual ~Pacing() = default;
     virtual void sleep(int ms) = 0;
@@ -12,7 +14,8 @@ public:
     virtual int interval(int ms) { return ms; }
 };
 
-class RealPacing final : public Pacing {
+class RealPacing final : public Pacing
+{
 public:
     void sleep(int ms) override;
     void processEvents() override;

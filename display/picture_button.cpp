@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-namespace slot {
+namespace slot
+{
 
-PictureButton::PictureButton(QWidget *parent) : QAbstractButton(parent)
+PictureButton::PictureButton(QWidget *parent)
+    : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

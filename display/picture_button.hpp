@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
-namespace slot {
+namespace slot
+{
 
-class PictureButton : public QAbstractButton {
+class PictureButton : public QAbstractButton
+{
     Q_OBJECT
 public:
     explicit PictureButton(QWidget *parent = nullptr);

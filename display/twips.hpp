@@ -3,7 +3,8 @@
 
 #include <QRect>
 
-namespace slot {
+namespace slot
+{
 
 constexpr int px(int twips)
 {
@@ -12,7 +13,7 @@ constexpr int px(int twips)
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return {px(left), px(top), px(width), px(height)};
+    return { px(left), px(top), px(width), px(height) };
 }
 
 } // namespace slot

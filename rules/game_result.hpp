@@ -17,7 +17,7 @@ struct ResultPlan {
     bool timerwild = false; // wild with the multiplier overlay
     bool timer1 = false; // winning-payline display
     bool winSoundStep = false; // the win-size sound step runs (outside the feature)
-    int winSound = 0;          // 101..115, 0 for none
+    int winSound = 0; // 101..115, 0 for none
 };
 
 // Decides the presentation and starts or extends the feature (freespins grows here).

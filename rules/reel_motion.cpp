@@ -4,11 +4,13 @@
 
 #include "rules/reel_outcome.hpp"
 
-namespace slot {
+namespace slot
+{
 
-namespace {
+namespace
+{
 
-constexpr int kFrameDelay[6] = {0, 13, 15, 17, 18, 19};
+constexpr int kFrameDelay[6] = { 0, 13, 15, 17, 18, 19 };
 constexpr int kOvershoot = 600;
 constexpr int kRunUp = 4050;
 
@@ -65,11 +67,16 @@ void normaliseReelspeed(Short &reelspeed)
 int reelStep(int reelspeed)
 {
     switch (reelspeed) {
-    case 2: return 800;
-    case 4: return 600;
-    case 8: return 400;
-    case 10: return 200;
-    default: return 1000;
+    case 2:
+        return 800;
+    case 4:
+        return 600;
+    case 8:
+        return 400;
+    case 10:
+        return 200;
+    default:
+        return 1000;
     }
 }
 
@@ -87,7 +94,7 @@ void runReelAnimation(const MainState &s, int reelspeed, ReelMotion &m)
         }
         m.frame(kFrameDelay[1] + rs);
     }
-    Settle settle{1, s.reeltop1 + kOvershoot, 0};
+    Settle settle { 1, s.reeltop1 + kOvershoot, 0 };
     stopSounds(s, 1, m);
     // Phases 2 to 5: reel n runs up to its stop twice while reel n - 1 settles.
     for (int reel = 2; reel <= 5; ++reel) {
@@ -106,7 +113,7 @@ void runReelAnimation(const MainState &s, int reelspeed, ReelMotion &m)
                 m.frame(kFrameDelay[reel] + rs);
             }
         }
-        settle = Settle{reel, target + kOvershoot, 0};
+        settle = Settle { reel, target + kOvershoot, 0 };
         stopSounds(s, reel, m);
     }
     // Reel 5 has no next phase to settle in: it settles on its own.
@@ -120,9 +127,9 @@ long long animationSleepMs(const MainState &s, int reelspeed)
 {
     struct Counter final : ReelMotion {
         long long ms = 0;
-        void place(int, Money) override {}
+        void place(int, Money) override { }
         void frame(int sleepMs) override { ms += sleepMs; }
-        void sound(int) override {}
+        void sound(int) override { }
     } counter;
     runReelAnimation(s, reelspeed, counter);
     return counter.ms;

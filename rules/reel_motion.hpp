@@ -4,7 +4,8 @@
 
 #include "flow/game_state.hpp"
 
-namespace slot {
+namespace slot
+{
 
 // Any reel speed the player cannot choose (a damaged record, say) plays as the fastest.
 bool isValidReelspeed(int reelspeed);
@@ -13,11 +14,12 @@ void normaliseReelspeed(Short &reelspeed);
 // Twips a reel moves per frame at a reel speed (1, 2, 4, 8 or 10; anything else as 1).
 int reelStep(int reelspeed);
 
-class ReelMotion {
+class ReelMotion
+{
 public:
     virtual ~ReelMotion() = default;
     virtual void place(int reel, Money top) = 0; // Top of reel picture, twips
-    virtual void frame(int sleepMs) = 0;         // show the frame, then hold it
+    virtual void frame(int sleepMs) = 0; // show the frame, then hold it
     virtual void sound(int n) = 0;
 };
 

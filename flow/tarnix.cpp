@@ -1,0 +1,192 @@
+// The cabinet's start-up, its end, and the commands that need no game.
+#include "flow/tarnix.hpp"
+
+#include "display/pacing.hpp"
+#include "flow/money_display.hpp"
+#include "flow/sound_out.hpp"
+#include "rules/reel_motion.hpp"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLocale>
+
+namespace slot
+{
+
+namespace
+{
+QString plain(long long amount)
+{
+    return QString::fromStdString(plainCredits(amount));
+}
+
+QString money(long long amount)
+{
+    const QString point = QLocale().decimalPoint();
+    const char separator = point.isEmpty() ? '.' : point.at(0).toLatin1();
+    return QString::fromStdString(dollars(amount, separator ? separator : '.'));
+}
+} // namespace
+
+Tarnix::Tarnix(PlayerState &playerState, Services &s, QWidget *parent)
+    : QMainWindow(parent)
+    , player(playerState)
+    , services(s)
+{
+    setObjectName(QStringLiteral("tarnix"));
+    setWindowTitle(QStringLiteral("slots_TarNix"));
+    pictures = loadCabinetPictures();
+    buildControls();
+    buildMenus();
+    buildTimers();
+    wireEvents();
+    setFixedSize(sizeHint());
+}
+
+void Tarnix::wireEvents()
+{
+    for (int i = 1; i <= 6; ++i) {
+        connect(play(i), &QAbstractButton::clicked, this, [this, i] { play_Click(i); });
+    }
+    for (int i = 1; i <= 5; ++i) {
+        connect(payline(i), &QAbstractButton::clicked, this, [this, i] { payline_Click(i); });
+    }
+    connect(COINSIN, &QAbstractButton::clicked, this, &Tarnix::COINSIN_Click);
+    connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
+    qApp->installEventFilter(this);
+}
+
+bool Tarnix::Form_Load()
+{
+    if (!services.isScreenFontSmall()) {
+        services.showLargeFontsMessage();
+        ended = true;
+        return false;
+    }
+    services.changeRes(800, 600);
+    move(0, 0);
+    show();
+    services.loadSounds();
+    player.playerslot = "1";
+    services.loadRecord(1, player);
+    setWindowTitle(
+        QStringLiteral("Current Player       ") + QString::fromStdString(player.currentplayer));
+    refreshCredit();
+    while (QApplication::overrideCursor()) {
+        QApplication::restoreOverrideCursor();
+    }
+    state.linesplayed = 25;
+    applyTabRule();
+    normaliseReelspeed(player.reelspeed);
+    services.sound.play(101);
+    move(0, 0);
+    if (auto *first = play(1)) {
+        first->setFocus();
+    }
+    return true;
+}
+
+void Tarnix::refreshCredit()
+{
+    PANELBANK->setText(plain(player.bank));
+    Lblcredit->setText(money(player.bank));
+    PANELBANK->repaint();
+    Lblcredit->repaint();
+}
+
+void Tarnix::showWin(Money amount)
+{
+    LABWIN->setText(plain(amount));
+    lblwin->setText(money(amount));
+    LABWIN->repaint();
+    lblwin->repaint();
+}
+
+void Tarnix::applyTabRule()
+{
+    for (state.blink = 1; state.blink <= 25; ++state.blink) {
+        if (QLabel *tab = lin(state.blink)) {
+            tab->setPixmap(pictures.linepics.picture(state.blink));
+        }
+    }
+    for (int k = state.linesplayed + 1; k <= 25; ++k) {
+        if (QLabel *tab = lin(k)) {
+            tab->setPixmap(pictures.linepics.picture(25 + k));
+        }
+    }
+    lin(26)->setPixmap(pictures.linepics.picture(1));
+}
+
+void Tarnix::payline_Click(int Index)
+{
+    if (Index < 1 || Index > 5) {
+        return;
+    }
+    state.linesplayed = tables::linesPerButton[static_cast<std::size_t>(Index)];
+    applyTabRule();
+    for (state.blink = 1; state.blink <= 15; ++state.blink) {
+        flasher(state.blink)->hide();
+    }
+}
+
+void Tarnix::COINSIN_Click()
+{
+    pannomoney->hide();
+    addTo(player.bank, 20);
+    addTo(player.amountinvested, 20);
+    refreshCredit();
+    setFocus();
+    KeyPreview = true;
+}
+
+void Tarnix::mnuexit_Click()
+{
+    // Leaving in the middle of a game would drop a win that is already decided: finish first.
+    if (gameRunning()) {
+        exitPending = true;
+        return;
+    }
+    endProgram();
+}
+
+void Tarnix::closeEvent(QCloseEvent *event)
+{
+    if (ended) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    mnuexit_Click();
+}
+
+void Tarnix::endProgram()
+{
+    if (ended) {
+        return;
+    }
+    services.sound.play(124);
+    services.saveRecord(player);
+    services.restoreRes();
+    ended = true;
+    qApp->removeEventFilter(this);
+    services.endProgram();
+}
+
+bool Tarnix::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || ended) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Keys typed while a game runs would start another game inside it.
+    if (gameRunning()) {
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace slot

@@ -1,0 +1,110 @@
+// The cabinet: owns the controls and timers; money and outcomes are decided in slotcore.
+#pragma once
+
+#include "display/image_list.hpp"
+#include "display/one_based.hpp"
+#include "display/picture_button.hpp"
+#include "flow/cabinet_pictures.hpp"
+#include "flow/game_state.hpp"
+#include "flow/services.hpp"
+#include "rules/game_result.hpp"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+class QAction;
+
+namespace slot
+{
+
+class LineLayer;
+class LineSegment;
+
+class Tarnix : public QMainWindow
+{
+    Q_OBJECT
+public:
+    Tarnix(PlayerState &player, Services &services, QWidget *parent = nullptr);
+
+    // Start-up; false when the screen is refused and the program must end.
+    bool Form_Load();
+
+    // Play, reels and result.
+    void play_Click(int Index);
+    void spinreel1();
+    void spinreel2();
+    void spinreel3();
+    void spinreel4();
+    void spinreel5();
+    void checkwins();
+
+    // Lines and coins.
+    void payline_Click(int Index);
+    void COINSIN_Click();
+    void applyTabRule();
+
+    // Menu commands and the end of the program.
+    void mnuexit_Click();
+
+    // Timer ticks; the presentations they drive are still to come.
+    void Timer1_Timer() { }
+    void Timerscatters_Timer() { }
+    void Timer4_Timer() { }
+    void timerwild_Timer() { }
+    void Timerwincounter_Timer() { }
+    void Timerrespin_Timer() { }
+
+    void refreshCredit();
+    void showWin(Money amount);
+    bool gameRunning() const { return playDepth > 0; }
+    bool keyPreview() const { return KeyPreview; }
+
+    MainState state;
+    PlayerState &player;
+
+    // Controls, named as the game names them.
+    QLabel *PANELBANK = nullptr, *Lblcredit = nullptr, *LABWIN = nullptr, *lblwin = nullptr;
+    QLabel *LABLASTBET = nullptr, *lbllast = nullptr, *LABTHISWIN = nullptr,
+           *Lblcurrentwin = nullptr;
+    QLabel *spinsleft = nullptr, *pannomoney = nullptr;
+    OneBased<QWidget, 5> Picture;
+    OneBased<QLabel, 5> reel;
+    OneBased<QLabel, 15> flasher;
+    OneBased<QLabel, 26> lin;
+    LineLayer *lines = nullptr;
+    OneBased<LineSegment, 6> Lineflash;
+    QWidget *pandouble = nullptr;
+    OneBased<PictureButton, 5> payline;
+    OneBased<PictureButton, 6> play;
+    PictureButton *COINSIN = nullptr, *doublebutton = nullptr, *takewin = nullptr;
+    QTimer *Timer1 = nullptr, *Timerscatters = nullptr, *Timer4 = nullptr, *timerwild = nullptr,
+           *Timerwincounter = nullptr, *Timerrespin = nullptr;
+    QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
+            *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr;
+    CabinetPictures pictures;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void buildTimers();
+    void wireEvents();
+    void placeReel(int n, Money top);
+    void animateReels();
+    void presentResult();
+    void presentTrigger(const ResultPlan &plan);
+    void presentSettlement(Settlement settlement);
+    void endProgram();
+
+    Services &services;
+    bool KeyPreview = true;
+    int playDepth = 0; // a game is running (the payback check nests games)
+    bool exitPending = false;
+    bool ended = false;
+};
+
+} // namespace slot

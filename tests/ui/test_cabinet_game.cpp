@@ -1,0 +1,242 @@
+// Whole games on the real cabinet: scripted draws, no waiting, every sound noted.
+#include "display/twips.hpp"
+#include "flow/tarnix.hpp"
+#include "rules/game_result.hpp"
+#include "support/fakes.hpp"
+#include "support/scripted_rng.hpp"
+#include "support/windows.hpp"
+
+#include <QTest>
+#include <memory>
+
+using namespace slot;
+using namespace slot::test;
+
+namespace
+{
+
+bool shows(const Stops &s, int reel, Sym sym)
+{
+    return showsOn(reel, s[static_cast<std::size_t>(reel)], sym);
+}
+
+bool plainWindow(const Stops &s)
+{
+    for (int reel = 1; reel <= kReels; ++reel) {
+        if (shows(s, reel, kWild) || shows(s, reel, kScatter)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+struct Cabinet {
+    ScriptedRng rng;
+    ZeroPacing pacing;
+    RecordingSound sound;
+    PlayerState player;
+    Services services { rng, pacing, sound };
+    std::unique_ptr<Tarnix> w;
+    int ends = 0;
+    PlayerState saved;
+
+    explicit Cabinet(Money bank)
+    {
+        services.loadRecord = [bank](int, PlayerState &p) { p.bank = bank; };
+        services.saveRecord = [this](const PlayerState &p) { saved = p; };
+        services.endProgram = [this] { ++ends; };
+        w = std::make_unique<Tarnix>(player, services);
+        w->Form_Load();
+        sound.played.clear();
+    }
+    void script(const Stops &s) { rng.stops({ s[1], s[2], s[3], s[4], s[5] }); }
+    int reelY(int n) const { return w->reel(n)->y(); }
+};
+
+} // namespace
+
+class CabinetGame : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startUpShowsSlotOnesCredit()
+    {
+        Cabinet c(1250);
+        QCOMPARE(c.w->PANELBANK->text(), QStringLiteral("1250"));
+        QCOMPARE(c.w->Lblcredit->text(), QStringLiteral("$ 12.5"));
+        QCOMPARE(c.w->windowTitle(), QStringLiteral("Current Player       "));
+        QCOMPARE(c.w->state.linesplayed, Short(25));
+        QCOMPARE(c.player.reelspeed, Short(1));
+        QCOMPARE(c.player.playerslot, std::string("1"));
+        QVERIFY(!c.w->Timer1->isActive() && !c.w->Timerrespin->isActive());
+        QVERIFY(!c.w->doublebutton->isEnabled());
+    }
+
+    void losingGame()
+    {
+        Cabinet c(1000);
+        const Stops s = blankWindow();
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(c.player.bank, 975);
+        QCOMPARE(c.w->LABWIN->text(), QStringLiteral("No Win"));
+        QCOMPARE(c.w->lbllast->text(), QStringLiteral("25"));
+        QVERIFY(!c.w->doublebutton->isEnabled());
+        QCOMPARE(c.sound.played.front(), 124);
+        QCOMPARE(c.sound.count(116), 5);
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(c.reelY(n), px(-1500 * s[static_cast<std::size_t>(n)]));
+        }
+        QVERIFY(c.w->play(1)->isEnabled() && c.w->COINSIN->isEnabled());
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
+    void winningGamePaysAndOffersTheGamble()
+    {
+        const Stops s = *findWindow(
+            [](const Stops &w) { return plainWindow(w) && evaluateWindow(w, 25).lineUnits > 0; });
+        const int win = evaluateWindow(s, 25).lineUnits;
+        Cabinet c(1000);
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(c.player.bank, 975 + win);
+        QCOMPARE(c.player.total, win);
+        QCOMPARE(c.sound.played.back(), winSoundFor(win));
+        QVERIFY(c.w->doublebutton->isEnabled());
+        QVERIFY(c.w->Timerwincounter->isActive());
+        QVERIFY(c.w->Timer1->isActive());
+    }
+
+    void refusedForCredit()
+    {
+        Cabinet c(24);
+        c.w->COINSIN->setEnabled(false);
+        c.w->play(1)->click();
+        QCOMPARE(c.sound.played, (std::vector<int> { 124, 125 }));
+        QVERIFY(c.w->pannomoney->isVisible());
+        QVERIFY(c.w->COINSIN->isEnabled());
+        QCOMPARE(c.w->state.betperline, Short(1));
+        QCOMPARE(c.player.bank, 24);
+        QCOMPARE(c.player.games, 0);
+        QVERIFY(!c.rng.exhausted);
+    }
+
+    void discardedResultIsNeverShownOrPaid()
+    {
+        const Stops big = *findWindow(
+            [](const Stops &w) { return plainWindow(w) && evaluateWindow(w, 25).lineUnits > 60; });
+        const Stops blank = blankWindow();
+        Cabinet c(1000);
+        c.script(big);
+        c.rng.replace();
+        c.script(blank);
+        c.rng.keep();
+        std::vector<int> firstFrame;
+        c.pacing.onSleep = [&] {
+            if (firstFrame.empty()) {
+                for (int n = 1; n <= 5; ++n) {
+                    firstFrame.push_back(c.reelY(n));
+                }
+            }
+        };
+        c.w->play(1)->click();
+        QCOMPARE(c.player.bank, 975);
+        QCOMPARE(c.player.games, 1);
+        QCOMPARE(c.player.total, 0);
+        QCOMPARE(c.w->LABWIN->text(), QStringLiteral("No Win"));
+        QCOMPARE(c.sound.count(116), 5); // one animation only
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(c.reelY(n), px(-1500 * blank[static_cast<std::size_t>(n)]));
+        }
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
+    void heldWildReelStandsStillAndClicksNoStop()
+    {
+        const Stops wild = *findWindow([](const Stops &w) {
+            return shows(w, 3, kWild) && !shows(w, 2, kWild) && !shows(w, 4, kWild)
+                && evaluateWindow(w, 25).scatters == 0;
+        });
+        Cabinet c(1000);
+        c.script(wild);
+        c.rng.keep();
+        c.w->play(1)->click();
+        const int restY = c.reelY(3);
+        c.sound.played.clear();
+        c.rng.stops({ 5, 3, 4, 5 }); // reels 1, 2, 4 and 5 draw; reel 3 holds
+        c.rng.keep();
+        bool moved = false;
+        c.pacing.onSleep = [&] { moved = moved || c.reelY(3) != restY; };
+        c.w->play(1)->click();
+        QVERIFY(!moved);
+        QCOMPARE(c.sound.count(116), 4);
+        QCOMPARE(c.w->state.wildhold3, Short(0));
+        QCOMPARE(c.w->state.held3, Short(0));
+        QVERIFY(!c.rng.exhausted);
+    }
+
+    void featureTrigger()
+    {
+        const Stops trigger = *findWindow([](const Stops &w) {
+            const auto r = evaluateWindow(w, 25);
+            return r.scatters == 3 && r.lineUnits == 0 && !shows(w, 2, kWild) && !shows(w, 3, kWild)
+                && !shows(w, 4, kWild);
+        });
+        Cabinet c(1000);
+        c.script(trigger);
+        c.rng.keep().tune(2);
+        c.w->play(1)->click();
+        QCOMPARE(c.w->state.freespins, Short(11));
+        QCOMPARE(c.w->state.freespinsdone, Short(1));
+        QCOMPARE(c.player.bank, 1000);
+        QCOMPARE(c.w->spinsleft->text(), QStringLiteral("     Freespins Remaining  10"));
+        QCOMPARE(c.w->LABWIN->text(), QStringLiteral("125"));
+        QVERIFY(c.sound.count(105) == 1);
+        QCOMPARE(c.sound.looped, (std::vector<int> { 118 }));
+        QVERIFY(
+            c.w->play(1)->isHidden() && c.w->COINSIN->isHidden() && c.w->doublebutton->isHidden());
+        QVERIFY(c.w->play(1)->isEnabled()); // the feature presses it from code
+        QVERIFY(c.w->LABTHISWIN->isVisible() && c.w->LABLASTBET->isHidden());
+        QVERIFY(c.w->Timerwincounter->isActive());
+        QVERIFY(!c.w->keyPreview());
+        QVERIFY(c.pacing.sleptMs >= 1500);
+    }
+
+    // Reel 1 at stop 22 rests below where the scroll starts: it is first placed settling.
+    void reelOneAtStopTwentyTwo()
+    {
+        Stops s = blankWindow();
+        s[1] = 22;
+        Cabinet c(1000);
+        c.script(s);
+        c.rng.keep();
+        int firstY = 1;
+        c.pacing.onSleep = [&] {
+            if (firstY == 1) {
+                firstY = c.reelY(1);
+            }
+        };
+        c.w->play(1)->click();
+        QCOMPARE(firstY, px(-1500 * 22 + 600 - 60));
+        QCOMPARE(c.reelY(1), px(-1500 * 22));
+    }
+
+    void exitDuringAGameWaitsForItsWin()
+    {
+        const Stops s = *findWindow(
+            [](const Stops &w) { return plainWindow(w) && evaluateWindow(w, 25).lineUnits > 0; });
+        const int win = evaluateWindow(s, 25).lineUnits;
+        Cabinet c(1000);
+        c.script(s);
+        c.rng.keep();
+        c.pacing.onSleep = [&] { c.w->mnuexit->trigger(); };
+        c.w->play(1)->click();
+        QCOMPARE(c.ends, 1);
+        QCOMPARE(c.saved.bank, 975 + win);
+    }
+};
+
+QTEST_MAIN(CabinetGame)
+#include "test_cabinet_game.moc"

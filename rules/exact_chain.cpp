@@ -8,7 +8,8 @@
 #include <cmath>
 #include <stdexcept>
 
-namespace slot {
+namespace slot
+{
 
 Matrix Matrix::identity(int size)
 {
@@ -66,12 +67,18 @@ Real Matrix::maxDifference(const Matrix &o) const
 }
 
 GameKernel::GameKernel(int states, std::vector<int> awardSizes)
-    : awards(std::move(awardSizes)), next(awards.size(), Matrix(states)),
-      win(static_cast<std::size_t>(states), 0), triggerWin(win), hit(win), discards(win), held(win)
+    : awards(std::move(awardSizes))
+    , next(awards.size(), Matrix(states))
+    , win(static_cast<std::size_t>(states), 0)
+    , triggerWin(win)
+    , hit(win)
+    , discards(win)
+    , held(win)
 {
 }
 
-namespace {
+namespace
+{
 
 // Solves a x = b for each column of b by Gaussian elimination with partial pivoting.
 std::vector<std::vector<Real>> solve(Matrix a, std::vector<std::vector<Real>> b)
@@ -134,7 +141,7 @@ std::vector<Real> plus(std::vector<Real> a, const std::vector<Real> &b)
 // powers[j] = g^j for j = 0..top.
 std::vector<Matrix> powersOf(const Matrix &g, int top)
 {
-    std::vector<Matrix> p{Matrix::identity(g.size())};
+    std::vector<Matrix> p { Matrix::identity(g.size()) };
     for (int j = 1; j <= top; ++j) {
         p.push_back(p.back() * g);
     }
@@ -203,7 +210,7 @@ std::vector<Real> stationaryOf(const Matrix &p)
         a.at(n - 1, c) = 1;
     }
     b[static_cast<std::size_t>(n - 1)] = 1;
-    return solve(a, {b}).front();
+    return solve(a, { b }).front();
 }
 
 RoundFigures solveRounds(const GameKernel &paid, const GameKernel &free)
@@ -224,11 +231,12 @@ RoundFigures solveRounds(const GameKernel &paid, const GameKernel &free)
         }
     }
     const std::vector<Real> ones(static_cast<std::size_t>(n), 1);
-    const auto u = solve(system, {free.win, ones, free.held, free.discards});
+    const auto u = solve(system, { free.win, ones, free.held, free.discards });
 
     // From the paid game's award to the state the next paid game starts in.
     Matrix round = paid.next[0];
-    std::vector<std::vector<Real>> feature(u.size(), std::vector<Real>(static_cast<std::size_t>(n), 0));
+    std::vector<std::vector<Real>> feature(
+        u.size(), std::vector<Real>(static_cast<std::size_t>(n), 0));
     std::vector<Real> trigger(static_cast<std::size_t>(n), 0);
     for (std::size_t k = 0; k < paid.awards.size(); ++k) {
         const int a = paid.awards[k];

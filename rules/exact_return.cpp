@@ -7,9 +7,11 @@
 
 #include <array>
 
-namespace slot {
+namespace slot
+{
 
-namespace {
+namespace
+{
 
 int wildIndex(int reel, int stop)
 {
@@ -24,13 +26,14 @@ int wildStop(int reel, int i)
     return i == 0 ? 0 : reel == 2 ? i : i + 8;
 }
 
-constexpr std::array<int, 4> kAwards{0, 11, 21, 31};
-constexpr int kKeep = 4;    // a result that can be replaced stands 1 time in 4
+constexpr std::array<int, 4> kAwards { 0, 11, 21, 31 };
+constexpr int kKeep = 4; // a result that can be replaced stands 1 time in 4
 constexpr int kMultipliers = 25;
-constexpr std::array<std::array<int, 2>, 4> kMultiplierChances{{{10, 1}, {5, 4}, {3, 9}, {2, 11}}};
+constexpr std::array<std::array<int, 2>, 4> kMultiplierChances { { { 10, 1 }, { 5, 4 }, { 3, 9 },
+    { 2, 11 } } };
 
 struct Tally {
-    std::array<std::array<std::int64_t, kHoldStates>, kAwards.size()> next{};
+    std::array<std::array<std::int64_t, kHoldStates>, kAwards.size()> next {};
     std::int64_t weight = 0, win = 0, triggerWin = 0, hit = 0;
     std::int64_t raw = 0; // the weight if nothing were ever replaced
 
@@ -70,7 +73,7 @@ void tallyWindow(const Rules &rules, bool held, const Window &w, Tally &paid, Ta
     free.raw += kKeep * kMultipliers;
     if (!w.wildWin) {
         free.add(kMultipliers * rules.keepWeight(held, w.thiswin, w.scatters), w.thiswin, award,
-                 w.nextState);
+            w.nextState);
         return;
     }
     // The multiplier is drawn before the payback check, so it decides what can be replaced.
@@ -85,25 +88,29 @@ void tallyWindow(const Rules &rules, bool held, const Window &w, Tally &paid, Ta
 int nextHold(const HoldState &start, const std::array<int, kReels + 1> &stops)
 {
     const bool again = stops[1] == kStops;
-    const int held[] = {start.stop2, start.stop3, start.stop4};
+    const int held[] = { start.stop2, start.stop3, start.stop4 };
     int i[3];
     for (int reel = 2; reel <= 4; ++reel) {
         const int h = held[reel - 2];
-        i[reel - 2] = h != 0 ? (again ? wildIndex(reel, h) : 0) : wildIndex(reel, stops[static_cast<std::size_t>(reel)]);
+        i[reel - 2] = h != 0 ? (again ? wildIndex(reel, h) : 0)
+                             : wildIndex(reel, stops[static_cast<std::size_t>(reel)]);
     }
     return (i[0] * 4 + i[1]) * 4 + i[2];
 }
 
 void tallyState(const PartialTable &table, const Rules &rules, const HoldState &start, Tally &paid,
-                Tally &free, std::uint64_t &windows)
+    Tally &free, std::uint64_t &windows)
 {
-    std::array<int, kReels + 1> stops{0, 1, start.stop2 ? start.stop2 : 1, start.stop3 ? start.stop3 : 1,
-                                      start.stop4 ? start.stop4 : 1, 1};
-    const bool fixed[] = {true, false, start.stop2 != 0, start.stop3 != 0, start.stop4 != 0, false};
+    std::array<int, kReels + 1> stops { 0, 1, start.stop2 ? start.stop2 : 1,
+        start.stop3 ? start.stop3 : 1, start.stop4 ? start.stop4 : 1, 1 };
+    const bool fixed[]
+        = { true, false, start.stop2 != 0, start.stop3 != 0, start.stop4 != 0, false };
     for (;;) {
         const FastWindow fw = judgeWindow(table, stops);
         Window w;
-        w.thiswin = rules.bet * (fw.lineUnits + tables::scatterPay[static_cast<std::size_t>(fw.scatters)] * table.lines());
+        w.thiswin = rules.bet
+            * (fw.lineUnits
+                + tables::scatterPay[static_cast<std::size_t>(fw.scatters)] * table.lines());
         w.scatters = fw.scatters;
         w.wildWin = fw.wildWin;
         w.nextState = nextHold(start, stops);
@@ -133,7 +140,8 @@ void fillKernel(GameKernel &k, int state, const Tally &t, bool held)
     const auto weight = static_cast<Real>(t.weight);
     for (std::size_t a = 0; a < kAwards.size(); ++a) {
         for (int to = 0; to < kHoldStates; ++to) {
-            k.next[a].at(state, to) = static_cast<Real>(t.next[a][static_cast<std::size_t>(to)]) / weight;
+            k.next[a].at(state, to)
+                = static_cast<Real>(t.next[a][static_cast<std::size_t>(to)]) / weight;
         }
     }
     k.win[s] = static_cast<Real>(t.win) / weight;
@@ -157,15 +165,15 @@ int holdIndex(const HoldState &h)
 
 HoldState holdStateAt(int index)
 {
-    return {wildStop(2, index / 16), wildStop(3, index / 4 % 4), wildStop(4, index % 4)};
+    return { wildStop(2, index / 16), wildStop(3, index / 4 % 4), wildStop(4, index % 4) };
 }
 
 GameKernels buildKernels(int lines, int bet)
 {
     const std::vector<int> awards(kAwards.begin(), kAwards.end());
-    GameKernels k{GameKernel(kHoldStates, awards), GameKernel(kHoldStates, awards)};
+    GameKernels k { GameKernel(kHoldStates, awards), GameKernel(kHoldStates, awards) };
     const PartialTable table(lines);
-    const Rules rules{bet, static_cast<std::int64_t>(bet) * table.lines()};
+    const Rules rules { bet, static_cast<std::int64_t>(bet) * table.lines() };
     for (int state = 0; state < kHoldStates; ++state) {
         const HoldState start = holdStateAt(state);
         Tally paid, free;
@@ -180,7 +188,8 @@ ExactFigures exactReturn(int lines, int betIndex)
 {
     ExactFigures f;
     f.lines = lines < 1 ? 1 : lines > kLines ? kLines : lines;
-    f.bet = tables::betPerButton[static_cast<std::size_t>(betIndex < 1 || betIndex > 6 ? 1 : betIndex)];
+    f.bet = tables::betPerButton[static_cast<std::size_t>(
+        betIndex < 1 || betIndex > 6 ? 1 : betIndex)];
     const GameKernels k = buildKernels(f.lines, f.bet);
     const RoundFigures r = solveRounds(k.paid, k.free);
     const Real stake = static_cast<Real>(f.bet) * f.lines;

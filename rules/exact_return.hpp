@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-namespace slot {
+namespace slot
+{
 
 // Which reels hold a wild at the start of a game: reel 2 at stop 1 or 2, reels 3 and 4 at
 // stop 9, 10 or 11; 0 where the reel is free.
@@ -32,15 +33,15 @@ struct ExactFigures {
     int lines = 25;
     int bet = 1;
     double rtp = 0; // fractions of the amount staked
-    double rtpBase = 0;    // paid games that start no feature
+    double rtpBase = 0; // paid games that start no feature
     double rtpFeature = 0; // features, their triggering game included
     double hitFrequency = 0; // paid games that win
     double gamesPerFeature = 0;
     double freeGamesPerFeature = 0; // games after the trigger, retriggers included
-    double meanFeatureWin = 0;      // in stakes, the triggering game included
-    double discardRate = 0;         // evaluated results that were replaced
-    double heldGameShare = 0;       // counted games, paid and free, with a reel held
-    double residual = 0;            // error left in the feature's passage equation
+    double meanFeatureWin = 0; // in stakes, the triggering game included
+    double discardRate = 0; // evaluated results that were replaced
+    double heldGameShare = 0; // counted games, paid and free, with a reel held
+    double residual = 0; // error left in the feature's passage equation
     std::uint64_t windows = 0;
 };
 

@@ -1,6 +1,7 @@
 // The exact return: its chain on made-up games worked out by hand, its single-game counts
 // against the base-game enumeration, and the whole figure against seeded play.
 #include "rules/exact_return.hpp"
+#include "rules/headless_game.hpp"
 #include "rules/par_sheet.hpp"
 
 #include <QTest>
@@ -194,6 +195,37 @@ private slots:
         QVERIFY(within(1 / s.gamesPerFeature, 1 / x.gamesPerFeature, 1));
         QVERIFY(within(s.discardRate, x.discardRate, 1));
         QVERIFY(std::fabs(s.meanFeatureWin / x.meanFeatureWin - 1) < 0.05);
+    }
+
+    // The shares that seeded play does not report, from the cabinet's own steps. The player's
+    // record is reset each round so that the rule against players far ahead never applies.
+    void cabinetStepsAgreeOnHeldGamesAndFeatureLength()
+    {
+        const ExactFigures x = exactReturn(25, 1);
+        GameRng rng(21);
+        HeadlessGame g(rng);
+        g.s.linesplayed = 25;
+        double games = 0, held = 0, features = 0, freeGames = 0;
+        for (int round = 0; round < 600'000; ++round) {
+            g.p.bank = 1'000'000'000;
+            g.p.total = 0;
+            g.p.wager = 1'000'000'000;
+            held += g.play(1).heldGame;
+            ++games;
+            features += g.featureRunning();
+            while (g.featureRunning()) {
+                held += g.play(1).heldGame;
+                ++games;
+                ++freeGames;
+            }
+            g.collect();
+        }
+        QVERIFY2(std::fabs(held / games - x.heldGameShare) < 0.004,
+            qPrintable(QStringLiteral("%1 against %2").arg(held / games).arg(x.heldGameShare)));
+        QVERIFY2(std::fabs(freeGames / features - x.freeGamesPerFeature) < 0.3,
+            qPrintable(QStringLiteral("%1 against %2")
+                           .arg(freeGames / features)
+                           .arg(x.freeGamesPerFeature)));
     }
 };
 

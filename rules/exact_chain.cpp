@@ -193,6 +193,25 @@ Matrix passageMatrix(const GameKernel &free, Real &residual)
     return g;
 }
 
+// Expected win, games, held games and replaced results of one passage, from each state:
+// (I - sum_k A_k S_k) u = the single game's own, where S_k sums the passages its award adds.
+std::vector<std::vector<Real>> passageRewards(
+    const GameKernel &free, const std::vector<Matrix> &powers)
+{
+    const int n = free.states();
+    Matrix system = Matrix::identity(n);
+    for (std::size_t k = 0; k < free.awards.size(); ++k) {
+        const Matrix back = free.next[k] * powerSum(powers, free.awards[k]);
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < n; ++c) {
+                system.at(r, c) -= back.at(r, c);
+            }
+        }
+    }
+    const std::vector<Real> ones(static_cast<std::size_t>(n), 1);
+    return solve(system, { free.win, ones, free.held, free.discards });
+}
+
 } // namespace
 
 std::vector<Real> stationaryOf(const Matrix &p)
@@ -219,19 +238,8 @@ RoundFigures solveRounds(const GameKernel &paid, const GameKernel &free)
     const int n = free.states();
     const Matrix g = passageMatrix(free, f.residual);
     const auto powers = powersOf(g, std::max(largestAward(free), largestAward(paid)));
-
-    // Rewards of one passage: (I - sum_k A_k S_k) u = reward of a single game.
-    Matrix system = Matrix::identity(n);
-    for (std::size_t k = 0; k < free.awards.size(); ++k) {
-        const Matrix back = free.next[k] * powerSum(powers, free.awards[k]);
-        for (int r = 0; r < n; ++r) {
-            for (int c = 0; c < n; ++c) {
-                system.at(r, c) -= back.at(r, c);
-            }
-        }
-    }
+    const auto u = passageRewards(free, powers);
     const std::vector<Real> ones(static_cast<std::size_t>(n), 1);
-    const auto u = solve(system, { free.win, ones, free.held, free.discards });
 
     // From the paid game's award to the state the next paid game starts in.
     Matrix round = paid.next[0];

@@ -1,7 +1,7 @@
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
 #include "json_out.hpp"
-#include "rules/game_tables.hpp"
 #include "rules/exact_return.hpp"
+#include "rules/game_tables.hpp"
 #include "rules/par_sheet.hpp"
 #include "rules/reel_outcome.hpp"
 #include "rules/win_evaluation.hpp"

@@ -1,5 +1,6 @@
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
 #include "json_out.hpp"
+#include "rules/exact_return.hpp"
 #include "rules/game_tables.hpp"
 #include "rules/par_sheet.hpp"
 #include "rules/reel_outcome.hpp"
@@ -32,6 +33,11 @@ const char *kUsage = R"(usage: tarnix-math COMMAND [options] [--table]
       Complete games as the cabinet plays them: held wilds, the payback check, the feature.
       --base-only draws independent windows with none of those, to check against enumerate.
       --faithful plays through the cabinet's own line-sum steps: slower, and the reference.
+  exact [--lines N] [--bet B]
+      The complete game's long-run return, counted exactly over every window and hold
+      state: held wilds, the payback check, the feature with its retriggers and multiplier.
+      Leaves out the rule against players far ahead (over 2000 %), which depends on a
+      player's own history.
 
   N lines: 1..25 (default 25); B: bet per line 1, 2, 3, 5, 10 or 20 (default 1).
 )";
@@ -312,6 +318,33 @@ int runSimulate(const Args &a)
     return 0;
 }
 
+int runExact(const Args &a)
+{
+    const auto lines = static_cast<int>(intOption(a, "lines", 25, 1, 25));
+    const int betIndex = betIndexOf(intOption(a, "bet", 1, 1, 20));
+    const auto start = std::chrono::steady_clock::now();
+    const ExactFigures f = exactReturn(lines, betIndex);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    JsonObject o;
+    o.num("lines", static_cast<std::int64_t>(f.lines))
+        .num("bet", static_cast<std::int64_t>(f.bet))
+        .num("rtp", f.rtp)
+        .num("rtp_base", f.rtpBase)
+        .num("rtp_feature", f.rtpFeature)
+        .num("hit_frequency", f.hitFrequency)
+        .num("games_per_feature", f.gamesPerFeature)
+        .num("free_games_per_feature", f.freeGamesPerFeature)
+        .num("mean_feature_win", f.meanFeatureWin)
+        .num("discard_rate", f.discardRate)
+        .num("held_game_share", f.heldGameShare)
+        .num("feature_residual", f.residual)
+        .num("windows", static_cast<std::int64_t>(f.windows))
+        .str("excludes", "the 2000 % rule (it depends on the player's history)")
+        .num("seconds", seconds);
+    emit(o, a.table);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -325,6 +358,9 @@ int main(int argc, char **argv)
     }
     if (a.command == "simulate") {
         return runSimulate(a);
+    }
+    if (a.command == "exact") {
+        return runExact(a);
     }
     if (a.command == "--help" || a.command == "help" || a.command == "-h") {
         std::fputs(kUsage, stdout);

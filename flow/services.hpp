@@ -4,6 +4,7 @@
 #include "flow/game_state.hpp"
 
 #include <functional>
+#include <string>
 
 namespace slot
 {
@@ -24,6 +25,9 @@ struct Services {
     std::function<void(int, PlayerState &)> loadRecord = [](int, PlayerState &) {};
     std::function<void(const PlayerState &)> saveRecord = [](const PlayerState &) {};
     std::function<void()> endProgram = [] {};
+    // A message box with an information icon; returns when the player has closed it.
+    std::function<void(const std::string &title, const std::string &text)> information
+        = [](const std::string &, const std::string &) {};
 };
 
 } // namespace slot

@@ -53,6 +53,9 @@ void Tarnix::wireEvents()
         connect(payline(i), &QAbstractButton::clicked, this, [this, i] { payline_Click(i); });
     }
     connect(COINSIN, &QAbstractButton::clicked, this, &Tarnix::COINSIN_Click);
+    connect(takewin, &QAbstractButton::clicked, this, &Tarnix::takewin_Click);
+    connect(mnuquickcredit, &QAction::triggered, this, &Tarnix::mnuquickcredit_Click);
+    connect(mnuzerocredit, &QAction::triggered, this, &Tarnix::mnuzerocredit_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
     qApp->installEventFilter(this);
 }
@@ -118,28 +121,6 @@ void Tarnix::applyTabRule()
     lin(26)->setPixmap(pictures.linepics.picture(1));
 }
 
-void Tarnix::payline_Click(int Index)
-{
-    if (Index < 1 || Index > 5) {
-        return;
-    }
-    state.linesplayed = tables::linesPerButton[static_cast<std::size_t>(Index)];
-    applyTabRule();
-    for (state.blink = 1; state.blink <= 15; ++state.blink) {
-        flasher(state.blink)->hide();
-    }
-}
-
-void Tarnix::COINSIN_Click()
-{
-    pannomoney->hide();
-    addTo(player.bank, 20);
-    addTo(player.amountinvested, 20);
-    refreshCredit();
-    setFocus();
-    KeyPreview = true;
-}
-
 void Tarnix::mnuexit_Click()
 {
     // Leaving in the middle of a game would drop a win that is already decided: finish first.
@@ -185,6 +166,12 @@ bool Tarnix::eventFilter(QObject *watched, QEvent *event)
     // Keys typed while a game runs would start another game inside it.
     if (gameRunning()) {
         return true;
+    }
+    if (KeyPreview) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (Form_KeyPress(key->key(), key->text())) {
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -43,17 +43,24 @@ public:
     void payline_Click(int Index);
     void COINSIN_Click();
     void applyTabRule();
+    void mnuquickcredit_Click();
+    void mnuzerocredit_Click();
+    // The key handler; returns true when the key must not reach the focused control.
+    bool Form_KeyPress(int key, const QString &text);
+
+    // Collect and the feature's next game.
+    void takewin_Click();
 
     // Menu commands and the end of the program.
     void mnuexit_Click();
 
-    // Timer ticks; the presentations they drive are still to come.
+    // Timer ticks. The payline, scatter and wild presentations do nothing yet.
     void Timer1_Timer() { }
     void Timerscatters_Timer() { }
     void Timer4_Timer() { }
     void timerwild_Timer() { }
-    void Timerwincounter_Timer() { }
-    void Timerrespin_Timer() { }
+    void Timerwincounter_Timer();
+    void Timerrespin_Timer();
 
     void refreshCredit();
     void showWin(Money amount);

@@ -1,23 +1,18 @@
 // Whole games on the real cabinet: scripted draws, no waiting, every sound noted.
 #include "display/twips.hpp"
-#include "flow/tarnix.hpp"
 #include "rules/game_result.hpp"
-#include "support/fakes.hpp"
-#include "support/scripted_rng.hpp"
-#include "support/windows.hpp"
+#include "support/cabinet.hpp"
 
 #include <QTest>
-#include <memory>
 
 using namespace slot;
 using namespace slot::test;
 
 namespace
 {
-
 bool shows(const Stops &s, int reel, Sym sym)
 {
-    return showsOn(reel, s[static_cast<std::size_t>(reel)], sym);
+    return showsIn(s, reel, sym);
 }
 
 bool plainWindow(const Stops &s)
@@ -29,30 +24,6 @@ bool plainWindow(const Stops &s)
     }
     return true;
 }
-
-struct Cabinet {
-    ScriptedRng rng;
-    ZeroPacing pacing;
-    RecordingSound sound;
-    PlayerState player;
-    Services services { rng, pacing, sound };
-    std::unique_ptr<Tarnix> w;
-    int ends = 0;
-    PlayerState saved;
-
-    explicit Cabinet(Money bank)
-    {
-        services.loadRecord = [bank](int, PlayerState &p) { p.bank = bank; };
-        services.saveRecord = [this](const PlayerState &p) { saved = p; };
-        services.endProgram = [this] { ++ends; };
-        w = std::make_unique<Tarnix>(player, services);
-        w->Form_Load();
-        sound.played.clear();
-    }
-    void script(const Stops &s) { rng.stops({ s[1], s[2], s[3], s[4], s[5] }); }
-    int reelY(int n) const { return w->reel(n)->y(); }
-};
-
 } // namespace
 
 class CabinetGame : public QObject

@@ -1,0 +1,101 @@
+// Lines, coins, quick and zero credit, and the space bar that repeats the last bet.
+#include "display/pacing.hpp"
+#include "flow/sound_out.hpp"
+#include "flow/tarnix.hpp"
+
+#include <QKeyEvent>
+
+namespace slot
+{
+
+namespace
+{
+constexpr Money kQuickCredit = 5000;
+constexpr Money kQuickCreditLimit = 50000;
+} // namespace
+
+void Tarnix::payline_Click(int Index)
+{
+    if (Index < 1 || Index > 5) {
+        return;
+    }
+    state.linesplayed = tables::linesPerButton[static_cast<std::size_t>(Index)];
+    applyTabRule();
+    for (state.blink = 1; state.blink <= 15; ++state.blink) {
+        flasher(state.blink)->hide();
+    }
+}
+
+void Tarnix::COINSIN_Click()
+{
+    pannomoney->hide();
+    addTo(player.bank, 20);
+    addTo(player.amountinvested, 20);
+    refreshCredit();
+    setFocus();
+    KeyPreview = true;
+}
+
+void Tarnix::mnuquickcredit_Click()
+{
+    if (state.freespins >= 1 || gameRunning()) {
+        return;
+    }
+    services.sound.play(124);
+    // Checked before the credit changes, so it never stands inflated behind the message.
+    if (static_cast<long long>(player.bank) + kQuickCredit <= kQuickCreditLimit) {
+        addTo(player.bank, kQuickCredit);
+        pannomoney->hide();
+        addTo(player.amountinvested, kQuickCredit);
+        refreshCredit();
+        KeyPreview = true;
+        return;
+    }
+    services.information("Slots_Tarnix",
+        "Sorry... You've reached the limit, \n"
+        "Please lose some more first\n"
+        "(Shouldn't take long !!!)");
+}
+
+void Tarnix::mnuzerocredit_Click()
+{
+    if (state.freespins >= 1 || gameRunning()) {
+        return;
+    }
+    services.sound.play(124);
+    addTo(player.amountinvested, -static_cast<long long>(player.bank));
+    player.bank = 0;
+    refreshCredit();
+    // A win given up with the credit must not be gambled afterwards.
+    doublebutton->setEnabled(false);
+}
+
+bool Tarnix::Form_KeyPress(int key, const QString &text)
+{
+    if (state.freespins >= 1 || text.isEmpty()) {
+        return false;
+    }
+    const bool space = key == Qt::Key_Space;
+    if (stakeOf(state) > player.bank) {
+        services.sound.play(125);
+        pannomoney->show();
+        setFocus();
+        return space; // a space must not click the focused button behind the warning
+    }
+    addTo(state.keyguard, 1);
+    if (state.keyguard >= 2) {
+        return true;
+    }
+    if (space) {
+        if (PictureButton *b = play(buttonForBet(state.betperline))) {
+            b->press();
+            state.keyguard = 0;
+        }
+        return true;
+    }
+    // Any other key reaches the control as a space, which our buttons take as nothing.
+    state.keyguard = 0;
+    return true;
+}
+
+} // namespace slot

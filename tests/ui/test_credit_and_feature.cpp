@@ -1,0 +1,173 @@
+// Coins, quick and zero credit, the space bar, and a whole feature through to its collect.
+#include "support/cabinet.hpp"
+
+#include <QTest>
+
+using namespace slot;
+using namespace slot::test;
+
+class CreditAndFeature : public QObject
+{
+    Q_OBJECT
+
+    static void playFreeGame(Cabinet &c, const Stops &s, bool trigger = false)
+    {
+        c.countOut();
+        QVERIFY(c.w->Timerrespin->isActive());
+        c.script(s);
+        c.rng.multiplierDraw(25).keep();
+        if (trigger) {
+            c.rng.tune(1);
+        }
+        c.w->Timerrespin_Timer();
+    }
+
+private slots:
+    void coinsAndLines()
+    {
+        Cabinet c(0);
+        c.w->pannomoney->show();
+        c.w->COINSIN->click();
+        QCOMPARE(c.player.bank, 20);
+        QCOMPARE(c.player.amountinvested, 20);
+        QCOMPARE(c.w->PANELBANK->text(), QStringLiteral("20"));
+        QVERIFY(c.w->pannomoney->isHidden());
+        c.w->payline(1)->click();
+        QCOMPARE(c.w->state.linesplayed, Short(1));
+        QCOMPARE(c.w->state.blink, Short(16));
+    }
+
+    void quickCreditLimit_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("after");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("45000") << 45000 << 50000 << false;
+        QTest::newRow("45001") << 45001 << 45001 << true;
+        QTest::newRow("60000 from coins") << 60000 << 60000 << true;
+    }
+    void quickCreditLimit()
+    {
+        QFETCH(int, bank);
+        QFETCH(int, after);
+        QFETCH(bool, refused);
+        Cabinet c(bank);
+        c.w->mnuquickcredit->trigger();
+        QCOMPARE(c.player.bank, after);
+        QCOMPARE(c.player.amountinvested, refused ? 0 : 5000);
+        QCOMPARE(c.sound.played, (std::vector<int> { 124 }));
+        QCOMPARE(c.messages.size(), std::size_t(refused ? 1 : 0));
+        if (refused) {
+            QCOMPARE(c.messages[0],
+                std::string("Slots_Tarnix|Sorry... You've reached the limit, \n"
+                            "Please lose some more first\n(Shouldn't take long !!!)"));
+            QCOMPARE(c.w->PANELBANK->text(), QString::number(bank));
+        }
+    }
+
+    void zeroCreditGivesUpTheCreditAndTheGamble()
+    {
+        const Stops s = *findWindow([](const Stops &w) {
+            return noWildIn(w) && evaluateWindow(w, 25).scatters == 0
+                && evaluateWindow(w, 25).lineUnits > 0;
+        });
+        Cabinet c(1259);
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QVERIFY(c.w->doublebutton->isEnabled());
+        c.player.bank = 1234;
+        c.player.amountinvested = 2000;
+        c.w->mnuzerocredit->trigger();
+        QCOMPARE(c.player.bank, 0);
+        QCOMPARE(c.player.amountinvested, 766);
+        QCOMPARE(c.w->Lblcredit->text(), QStringLiteral("$ 0"));
+        QVERIFY(!c.w->doublebutton->isEnabled());
+    }
+
+    void spaceBeforeAnyBetDoesNothingAndBlocksKeys()
+    {
+        Cabinet c(1000);
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.w->state.keyguard, Short(1));
+        QCOMPARE(c.player.games, 0);
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.player.games, 0); // ignored until a bet button has played a game
+        QVERIFY(!c.rng.exhausted);
+    }
+
+    void spaceRepeatsTheLastBet()
+    {
+        Cabinet c(1000);
+        c.script(blankWindow());
+        c.rng.keep();
+        c.w->play(4)->click();
+        c.w->payline(4)->click(); // 20 lines at 5 a line: 100
+        c.player.bank = 99;
+        c.sound.played.clear();
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.sound.played, (std::vector<int> { 125 }));
+        QVERIFY(c.w->pannomoney->isVisible());
+        QCOMPARE(c.player.games, 1);
+
+        c.player.bank = 100;
+        c.script(blankWindow());
+        c.rng.keep();
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.player.games, 2);
+        QCOMPARE(c.player.bank, 0);
+        QCOMPARE(c.w->state.keyguard, Short(0));
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
+    // Three scatters: one stake, eleven counted games, one game in the statistics.
+    void wholeFeatureToTheCollect()
+    {
+        Cabinet c(1000);
+        c.player.games = 5;
+        c.script(scatterWindow(3));
+        c.rng.keep().tune(1);
+        c.w->play(1)->click();
+        QCOMPARE(c.sound.looped, (std::vector<int> { 117 }));
+        for (int i = 1; i <= 10; ++i) {
+            playFreeGame(c, blankWindow());
+        }
+        QCOMPARE(c.w->spinsleft->text(), QStringLiteral("Freespins Completed          "));
+        QVERIFY(c.w->takewin->isVisible() && c.w->takewin->isEnabled());
+        QVERIFY(!c.w->Timerwincounter->isActive() && !c.w->Timerrespin->isActive());
+        QCOMPARE(c.player.bank, 975);
+        QCOMPARE(c.player.games, 6);
+        QCOMPARE(c.sound.looped.size(), std::size_t(1)); // no sound interrupts the tune
+
+        c.mnuMenusDoNothingInTheFeature();
+        c.w->takewin->click();
+        QCOMPARE(c.player.bank, 1100);
+        QCOMPARE(c.w->LABWIN->text(), QStringLiteral("125"));
+        QCOMPARE(c.w->state.lastcollect, 125);
+        QCOMPARE(c.sound.played.back(), 110);
+        QVERIFY(c.w->play(1)->isVisible() && c.w->COINSIN->isVisible()
+            && c.w->doublebutton->isEnabled());
+        QVERIFY(c.w->takewin->isHidden() && c.w->spinsleft->isHidden());
+        QVERIFY(c.w->keyPreview());
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
+    void retriggerInTheFifthFreeGame()
+    {
+        Cabinet c(1000);
+        c.script(scatterWindow(3));
+        c.rng.keep().tune(1);
+        c.w->play(1)->click();
+        for (int i = 1; i <= 4; ++i) {
+            playFreeGame(c, blankWindow());
+        }
+        playFreeGame(c, scatterWindow(4), true);
+        QCOMPARE(c.w->state.freespins, Short(32));
+        QCOMPARE(c.w->state.freespinsdone, Short(6));
+        QCOMPARE(c.w->spinsleft->text(), QStringLiteral("     Freespins Remaining  26"));
+        QCOMPARE(c.sound.count(105), 1);
+    }
+};
+
+QTEST_MAIN(CreditAndFeature)
+#include "test_credit_and_feature.moc"

@@ -7,8 +7,10 @@
 #include "flow/cabinet_pictures.hpp"
 #include "flow/game_state.hpp"
 #include "flow/services.hpp"
+#include "presentation/win_display.hpp"
 #include "rules/game_result.hpp"
 
+#include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
@@ -54,11 +56,11 @@ public:
     // Menu commands and the end of the program.
     void mnuexit_Click();
 
-    // Timer ticks. The payline, scatter and wild presentations do nothing yet.
-    void Timer1_Timer() { }
-    void Timerscatters_Timer() { }
-    void Timer4_Timer() { }
-    void timerwild_Timer() { }
+    // Timer ticks: the win presentations, the win counter and the next free game.
+    void Timer1_Timer();
+    void Timerscatters_Timer();
+    void Timer4_Timer();
+    void timerwild_Timer();
     void Timerwincounter_Timer();
     void Timerrespin_Timer();
 
@@ -106,12 +108,15 @@ private:
     void presentTrigger(const ResultPlan &plan);
     void presentSettlement(Settlement settlement);
     void endProgram();
+    void showAnimation(const AnimationTick &t, bool makeVisible);
+    QPixmap animationFrame(int frame, int overlay, bool scatter);
 
     Services &services;
     bool KeyPreview = true;
     int playDepth = 0; // a game is running (the payback check nests games)
     bool exitPending = false;
     bool ended = false;
+    QHash<int, QPixmap> composites; // wild frames with a multiplier drawn over them
 };
 
 } // namespace slot

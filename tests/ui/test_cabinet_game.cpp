@@ -1,4 +1,5 @@
 // Whole games on the real cabinet: scripted draws, no waiting, every sound noted.
+#include "display/line_layer.hpp"
 #include "display/twips.hpp"
 #include "rules/game_result.hpp"
 #include "support/cabinet.hpp"
@@ -78,6 +79,34 @@ private slots:
         QVERIFY(c.w->doublebutton->isEnabled());
         QVERIFY(c.w->Timerwincounter->isActive());
         QVERIFY(c.w->Timer1->isActive());
+    }
+
+    // A win's payline is drawn through the gaps; the next spin takes it all away.
+    void paylineDisplayAndTheSpinThatEndsIt()
+    {
+        const Stops s = *findWindow(
+            [](const Stops &w) { return plainWindow(w) && evaluateWindow(w, 1).lineUnits > 0; });
+        Cabinet c(1000);
+        c.w->payline(1)->click();
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QVERIFY(c.w->Timer1->isActive());
+        const long long before = c.pacing.sleptMs;
+        c.w->Timer1_Timer(); // off
+        c.w->Timer1_Timer(); // on
+        QCOMPARE(c.pacing.sleptMs - before, 300LL); // each tick ends in its pause
+        QVERIFY(c.w->Lineflash(1)->isVisible());
+        QCOMPARE(c.w->Lineflash(1)->color(), QColor(0x00, 0xff, 0xff));
+        QVERIFY(c.w->lin(1)->isHidden() && c.w->lin(26)->isVisible());
+        QVERIFY(c.w->flasher(2)->isVisible() && c.w->flasher(5)->isVisible());
+
+        c.script(blankWindow());
+        c.rng.keep();
+        c.w->play(1)->click();
+        QVERIFY(!c.w->Timer1->isActive());
+        QVERIFY(!c.w->Lineflash(1)->isVisible());
+        QVERIFY(c.w->flasher(2)->isHidden() && c.w->lin(1)->isVisible());
     }
 
     void refusedForCredit()

@@ -2,15 +2,23 @@
 #include "display/pacing.hpp"
 
 #include <QCoreApplication>
-#include <QThread>
+#include <thread>
 
 namespace slot
 {
 
 void RealPacing::sleep(int ms)
 {
-    if (ms > 0) {
-        QThread::msleep(static_cast<unsigned long>(ms));
+    if (ms <= 0) {
+        return;
+    }
+    // Sleeps that follow each other closely run to deadlines, so the time spent drawing a
+    // frame comes out of its sleep rather than adding to the animation's length.
+    const auto now = std::chrono::steady_clock::now();
+    const bool consecutive = deadline && now - *deadline < std::chrono::milliseconds(40);
+    deadline = (consecutive ? *deadline : now) + std::chrono::milliseconds(ms);
+    if (*deadline > now) {
+        std::this_thread::sleep_until(*deadline);
     }
 }
 

@@ -2,6 +2,9 @@
 // The game runs at the real milliseconds; tests run the same blocking loops at zero delay.
 #pragma once
 
+#include <chrono>
+#include <optional>
+
 namespace slot
 {
 
@@ -19,6 +22,9 @@ class RealPacing final : public Pacing
 public:
     void sleep(int ms) override;
     void processEvents() override;
+
+private:
+    std::optional<std::chrono::steady_clock::time_point> deadline;
 };
 
 } // namespace slot

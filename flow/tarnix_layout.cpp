@@ -75,8 +75,8 @@ void Tarnix::buildControls()
         window->setAutoFillBackground(true);
         auto *strip = new QLabel(window);
         strip->setGeometry(0, 0, px(1500), px(43500));
+        // Drawn unscaled: a strip is repainted every frame of the spin.
         strip->setPixmap(pictures.reel[static_cast<std::size_t>(n)]);
-        strip->setScaledContents(true);
         Picture.set(n, window);
         reel.set(n, strip);
         placeReel(n, n == 1 ? 0 : -45);

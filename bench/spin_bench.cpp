@@ -1,0 +1,104 @@
+// How closely a spin keeps to its frame sleeps on a real display, how soon the cabinet is
+// first painted, and what it holds in memory at rest. Run it under an X server:
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/tarnix-bench [games]
+#include "display/pacing.hpp"
+#include "flow/sound_out.hpp"
+#include "flow/tarnix.hpp"
+#include "rules/reel_motion.hpp"
+#include "rules/rng.hpp"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+
+namespace
+{
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLong();
+        }
+    }
+    return -1;
+}
+
+class FirstPaint : public QObject
+{
+public:
+    qint64 at = -1;
+    QElapsedTimer *clock = nullptr;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && at < 0) {
+            at = clock->elapsed();
+        }
+        return false;
+    }
+};
+
+void spinRatio(slot::Tarnix &w, slot::PlayerState &player, int reelspeed, int games)
+{
+    player.reelspeed = static_cast<slot::Short>(reelspeed);
+    double wall = 0, slept = 0;
+    int measured = 0;
+    for (int i = 0; i < games; ++i) {
+        player.bank = 100000;
+        QElapsedTimer t;
+        t.start();
+        w.play_Click(1);
+        const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
+        if (w.state.freespins > 0) { // a feature's pauses are not part of a spin
+            w.state.freespins = 0;
+            w.state.freespinsdone = 0;
+            continue;
+        }
+        wall += ms;
+        slept += static_cast<double>(slot::animationSleepMs(w.state, reelspeed));
+        ++measured;
+    }
+    std::printf(
+        "reelspeed %2d: %d spins, wall %.1f ms per spin, frame sleeps %.1f ms, ratio %.4f\n",
+        reelspeed, measured, wall / measured, slept / measured, wall / slept);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    const int games = argc > 1 ? std::atoi(argv[1]) : 30;
+    slot::GameRng rng(7);
+    slot::RealPacing pacing;
+    slot::SilentSound sound;
+    slot::PlayerState player;
+    slot::Services services { rng, pacing, sound };
+    FirstPaint paint;
+    paint.clock = &clock;
+    app.installEventFilter(&paint);
+    slot::Tarnix w(player, services);
+    w.Form_Load();
+    while (paint.at < 0 && clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    app.removeEventFilter(&paint);
+    std::printf("start to first painted window: %lld ms\n", static_cast<long long>(paint.at));
+    QElapsedTimer idle;
+    idle.start();
+    while (idle.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    std::printf("idle resident memory: %ld KiB\n", residentKiB());
+    spinRatio(w, player, 1, games);
+    spinRatio(w, player, 10, games / 3 + 1);
+    return 0;
+}

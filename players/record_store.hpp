@@ -6,7 +6,8 @@
 #include <QString>
 #include <string>
 
-namespace slot {
+namespace slot
+{
 
 // What the windows need from the store; tests of the windows give them a fake.
 class RecordStore

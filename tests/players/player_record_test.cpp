@@ -6,7 +6,8 @@
 
 using namespace slot;
 
-namespace {
+namespace
+{
 
 RecordLookup lookupOf(std::map<std::string, std::string> texts)
 {
@@ -120,8 +121,14 @@ void PlayerRecordTest::savedTextsFollowTheKeyOrder()
     s.currentplayer = "Zoë = [x]";
     const auto texts = recordTexts(s);
     const char *const expected[8][2] = {
-        {"winroll", "1"}, {"reelspeed", "8"}, {"amountinvested", "2000"}, {"wager", "800"},
-        {"total", "700"}, {"bank", "-300"}, {"games", "40"}, {"currentplayer", "Zoë = [x]"},
+        { "winroll", "1" },
+        { "reelspeed", "8" },
+        { "amountinvested", "2000" },
+        { "wager", "800" },
+        { "total", "700" },
+        { "bank", "-300" },
+        { "games", "40" },
+        { "currentplayer", "Zoë = [x]" },
     };
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(texts[i].first, std::string_view(expected[i][0]));
@@ -133,17 +140,13 @@ void PlayerRecordTest::savedTextsFollowTheKeyOrder()
 void PlayerRecordTest::lenientLoadKeepsWhatDoesNotConvert()
 {
     PlayerState s = someone();
-    loadLenient(s, lookupOf({{"winroll", "0"},
-                             {"reelspeed", "12x"},
-                             {"wager", "99999999999"},
-                             {"total", "-5"},
-                             {"bank", ""},
-                             {"games", "41"},
-                             {"currentplayer", "bob"}}));
+    loadLenient(s,
+        lookupOf({ { "winroll", "0" }, { "reelspeed", "12x" }, { "wager", "99999999999" },
+            { "total", "-5" }, { "bank", "" }, { "games", "41" }, { "currentplayer", "bob" } }));
     QCOMPARE(s.winroll, Short(0));
-    QCOMPARE(s.reelspeed, Short(8));        // not a number: kept
+    QCOMPARE(s.reelspeed, Short(8)); // not a number: kept
     QCOMPARE(s.amountinvested, Money(2000)); // missing: kept
-    QCOMPARE(s.wager, Money(800));          // out of range: kept
+    QCOMPARE(s.wager, Money(800)); // out of range: kept
     QCOMPARE(s.total, Money(-5));
     QCOMPARE(s.bank, Money(1500)); // empty: kept
     QCOMPARE(s.games, Money(41));
@@ -155,14 +158,10 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
 {
     // A speed read before a bad number is lost; one read after it survives.
     PlayerState s = someone();
-    loadResetting(s, lookupOf({{"winroll", "1"},
-                               {"reelspeed", "4"},
-                               {"amountinvested", "100"},
-                               {"wager", "50"},
-                               {"total", "20"},
-                               {"bank", "12x"},
-                               {"games", "3"},
-                               {"currentplayer", "carol"}}));
+    loadResetting(s,
+        lookupOf({ { "winroll", "1" }, { "reelspeed", "4" }, { "amountinvested", "100" },
+            { "wager", "50" }, { "total", "20" }, { "bank", "12x" }, { "games", "3" },
+            { "currentplayer", "carol" } }));
     QCOMPARE(s.reelspeed, Short(1));
     QCOMPARE(s.bank, Money(0));
     QCOMPARE(s.games, Money(3));
@@ -170,8 +169,9 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
     QCOMPARE(s.currentplayer, std::string("carol"));
 
     PlayerState t = someone();
-    loadResetting(t, lookupOf({{"winroll", "x"}, {"reelspeed", "10"}, {"amountinvested", "7"},
-                               {"wager", "0"}, {"total", "0"}, {"bank", "5"}, {"games", "0"}}));
+    loadResetting(t,
+        lookupOf({ { "winroll", "x" }, { "reelspeed", "10" }, { "amountinvested", "7" },
+            { "wager", "0" }, { "total", "0" }, { "bank", "5" }, { "games", "0" } }));
     QCOMPARE(t.winroll, Short(0));
     QCOMPARE(t.reelspeed, Short(10)); // read after the failure on winroll
     QCOMPARE(t.amountinvested, Money(7));
@@ -179,8 +179,9 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
     QCOMPARE(t.currentplayer, std::string()); // missing name: empty, not the old one
 
     PlayerState u = someone();
-    loadResetting(u, lookupOf({{"winroll", "1"}, {"reelspeed", "-32769"}, {"amountinvested", "7"},
-                               {"wager", "1"}, {"total", "1"}, {"bank", "1"}, {"games", "1"}}));
+    loadResetting(u,
+        lookupOf({ { "winroll", "1" }, { "reelspeed", "-32769" }, { "amountinvested", "7" },
+            { "wager", "1" }, { "total", "1" }, { "bank", "1" }, { "games", "1" } }));
     QCOMPARE(u.reelspeed, Short(1)); // its own failure resets it to 1, not 0
     QCOMPARE(u.winroll, Short(1));
 }

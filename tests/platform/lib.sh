@@ -1,0 +1,82 @@
+# Shared by the platform test scripts: private servers that the calling script owns and stops.
+# Every server gets its own temporary home, so nothing of the user's desktop is touched.
+
+set -euo pipefail
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/tarnix-platform.XXXXXX")
+STARTED_PIDS=()
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${STARTED_PIDS[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+note() {
+  echo "-- $*"
+}
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+  local tries=$1
+  shift
+  while ((tries-- > 0)); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A sound server with one silent sink, "tarnix", whose monitor the tests record.
+start_pulse() {
+  mkdir -p "$WORK/pulse-run" "$WORK/pulse-home"
+  PULSE_SOCKET="$WORK/pulse-run/native"
+  XDG_RUNTIME_DIR="$WORK/pulse-run" HOME="$WORK/pulse-home" \
+    pulseaudio --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 -n \
+    --disable-shm=yes --log-target=stderr --log-level=error \
+    --load="module-null-sink sink_name=tarnix rate=44100 channels=1" \
+    --load="module-native-protocol-unix socket=$PULSE_SOCKET auth-anonymous=1" \
+    >"$WORK/pulse.log" 2>&1 &
+  STARTED_PIDS+=($!)
+  export PULSE_SERVER="unix:$PULSE_SOCKET"
+  wait_for 100 pactl info || { cat "$WORK/pulse.log" >&2; fail "the private sound server did not start"; }
+}
+
+# A virtual screen of 1024 x 768 that also offers 800 x 600 and 640 x 480, as a real monitor
+# would; DISPLAY is set for the rest of the script.
+start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    STARTED_PIDS+=($!)
+    export DISPLAY=":$n"
+    if wait_for 100 xrandr -q; then
+      break
+    fi
+    fail "Xvfb :$n did not start: $(cat "$WORK/xvfb.log")"
+  done
+  [[ -n ${DISPLAY:-} ]] || fail "no free display number"
+  XOUTPUT=$(xrandr -q | awk '/ connected/ {print $1; exit}')
+  [[ -n $XOUTPUT ]] || fail "the virtual screen has no output"
+  xrandr --newmode 800x600_t 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync
+  xrandr --newmode 640x480_t 25.18 640 656 752 800 480 490 492 525 -hsync -vsync
+  xrandr --addmode "$XOUTPUT" 800x600_t
+  xrandr --addmode "$XOUTPUT" 640x480_t
+}
+
+# The screen size in force, as "WIDTHxHEIGHT".
+screen_size() {
+  xrandr -q | sed -n 's/.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'
+}

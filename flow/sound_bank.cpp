@@ -56,7 +56,7 @@ bool SoundBank::openAudio()
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return false;
     }
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }

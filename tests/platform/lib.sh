@@ -70,10 +70,10 @@ start_xvfb() {
   [[ -n ${DISPLAY:-} ]] || fail "no free display number"
   XOUTPUT=$(xrandr -q | awk '/ connected/ {print $1; exit}')
   [[ -n $XOUTPUT ]] || fail "the virtual screen has no output"
-  xrandr --newmode 800x600_t 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync
-  xrandr --newmode 640x480_t 25.18 640 656 752 800 480 490 492 525 -hsync -vsync
-  xrandr --addmode "$XOUTPUT" 800x600_t
-  xrandr --addmode "$XOUTPUT" 640x480_t
+  xrandr --newmode 800x600 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync
+  xrandr --newmode 640x480 25.18 640 656 752 800 480 490 492 525 -hsync -vsync
+  xrandr --addmode "$XOUTPUT" 800x600
+  xrandr --addmode "$XOUTPUT" 640x480
 }
 
 # The screen size in force, as "WIDTHxHEIGHT".

@@ -59,8 +59,21 @@ letters() {
         rms = sqrt(sum / n); freq = crossings / 2 / 0.05; letter = "?"
         if (rms < 0.02) letter = "."
         else for (i = 1; i <= 8; i++) if (freq > hz[i] * 0.95 && freq < hz[i] * 1.05) letter = name[i]
-        printf "%s", letter; n = 0; sum = 0; crossings = 0
+        out = out letter; n = 0; sum = 0; crossings = 0
       }
+    }
+    # A busy machine can drop a few milliseconds of audio, which turns one or two windows of
+    # an unbroken sound into noise; heal those, but never a gap of silence.
+    END {
+      m = split(out, c, "")
+      for (i = 2; i < m; i++) {
+        if (c[i] == "." || c[i] == c[i - 1] || c[i - 1] !~ /[A-H]/) continue
+        for (j = i; j <= i + 1 && j < m; j++) {
+          if (c[j] == ".") break
+          if (c[j + 1] == c[i - 1]) { for (k = i; k <= j; k++) c[k] = c[i - 1]; break }
+        }
+      }
+      for (i = 1; i <= m; i++) printf "%s", c[i]
     }'
 }
 
@@ -85,12 +98,14 @@ order() {
   }' <<<"$1"
 }
 
-expect_length() { # letters letter name seconds tolerance
+# A sound of length L shows as a run of L less up to two windows that it fills only in part,
+# which a transition can turn into any letter.
+expect_length() { # letters letter name shortest longest
   local got
   got=$(run_seconds "$1" "$2")
-  awk -v g="$got" -v w="$4" -v t="$5" 'BEGIN {exit !(g >= w - t && g <= w + t)}' ||
-    fail "$3 sounded for ${got}s, expected about $4s: $1"
-  note "$3 sounded for ${got}s (expected about $4s)"
+  awk -v g="$got" -v lo="$4" -v hi="$5" 'BEGIN {exit !(g >= lo && g <= hi)}' ||
+    fail "$3 sounded for ${got}s, expected $4 to $5 s: $1"
+  note "$3 sounded for ${got}s"
 }
 
 note "playing the script"
@@ -106,15 +121,15 @@ echo "heard: $heard"
 # Each sound once, in order; 124 gives way to 102 and the loop to 125 with no gap, and
 # neither comes back; the end is silence.
 [[ $(order "$heard") == .A.FC.EG.B.D.H. ]] || fail "heard in the order $(order "$heard"): $heard"
-expect_length "$heard" A "sound 101 (0.24 s)" 0.24 0.1
-expect_length "$heard" F "sound 124 until cut off" 0.45 0.15
-expect_length "$heard" C "sound 102 after the cut" 0.55 0.1
+expect_length "$heard" A "sound 101 (0.24 s)" 0.12 0.30
+expect_length "$heard" F "sound 124, cut off after 0.4 s" 0.28 0.60
+expect_length "$heard" C "sound 102 (0.55 s) after the cut" 0.42 0.60
 # A 0.5 s tune looped for 2.6 s while the driver's thread slept: one unbroken sound.
-expect_length "$heard" E "looping sound 117" 2.70 0.3
-expect_length "$heard" G "sound 125 ending the loop" 0.51 0.1
-expect_length "$heard" B "sound 105 at 11000 Hz" 0.30 0.1
-expect_length "$heard" D "sound 112 in 16 bits" 0.30 0.1
-expect_length "$heard" H "sound 115 at 44100 Hz" 0.30 0.1
+expect_length "$heard" E "sound 117 looped for 2.6 s" 2.45 3.00
+expect_length "$heard" G "sound 125 (0.51 s) ending the loop" 0.38 0.56
+expect_length "$heard" B "sound 105 (0.3 s) at 11000 Hz" 0.18 0.35
+expect_length "$heard" D "sound 112 (0.3 s) in 16 bits" 0.18 0.35
+expect_length "$heard" H "sound 115 (0.3 s) at 44100 Hz" 0.18 0.35
 
 note "sounds that are missing stay silent"
 record "$WORK/none.raw" "$WORK/missing/%1.wav" play 101 sleep 300 loop 117 sleep 500

@@ -22,7 +22,8 @@ public:
 };
 
 // Each call opens the file afresh, so a record edited or damaged outside the game is read as
-// it is now, and a failed write is reported instead of being retried behind the caller's back.
+// it is now. A save that cannot reach the disk says so; QSettings keeps what it could not write
+// and stores it with the next save that succeeds.
 class SettingsRecordStore final : public RecordStore
 {
 public:

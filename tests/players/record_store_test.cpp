@@ -83,7 +83,7 @@ private slots:
     void aFileOfRandomBytesReadsAsAnEmptyRecord();
     void anUnreadableStoreReadsAsEmptyAndRefusesToSave();
     void aSaveThatCannotBeWrittenLeavesThePreviousFile();
-    void aReadOnlyDirectoryKeepsThePreviousRecord();
+    void deniedPermissionsKeepThePreviousRecord();
     void aSaveCreatesMissingFoldersAndNeedsAValidSlot();
     void theUserFileLivesInTheConfigDirectory();
 };
@@ -266,6 +266,14 @@ void RecordStoreTest::aSaveThatCannotBeWrittenLeavesThePreviousFile()
     QCOMPARE(contentsOf(path), before);
     QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() == 1); // no stray temporary file
 
+    // Once there is room again, the next save stores the record that could not be written.
+    QVERIFY(store.save(player("2", "bob", 8)));
+    SettingsRecordStore elsewhere(path);
+    PlayerState one;
+    elsewhere.loadLenient(1, one);
+    compareNumbers(one, player("1", "ann", 7));
+    QVERIFY(contentsOf(path).contains("games=49\n"));
+
     // A folder that is really a file: nothing can be created there.
     writeFile(dir.filePath("plain"), "not a folder");
     SettingsRecordStore blocked(dir.filePath("plain/aust.ini"));
@@ -273,7 +281,7 @@ void RecordStoreTest::aSaveThatCannotBeWrittenLeavesThePreviousFile()
     QCOMPARE(contentsOf(dir.filePath("plain")), QByteArray("not a folder"));
 }
 
-void RecordStoreTest::aReadOnlyDirectoryKeepsThePreviousRecord()
+void RecordStoreTest::deniedPermissionsKeepThePreviousRecord()
 {
     if (geteuid() == 0) {
         QSKIP("root writes into read-only folders; the file-size limit test covers this as root");
@@ -289,6 +297,23 @@ void RecordStoreTest::aReadOnlyDirectoryKeepsThePreviousRecord()
     QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!saved);
     QCOMPARE(contentsOf(sub + "/aust.ini"), before);
+
+    // A record nobody may read: loads see an empty store, a save is refused. (A fresh file:
+    // QSettings would answer from its copy of one this process has already read.)
+    const QString locked = dir.filePath("locked.ini");
+    writeFile(locked, "[player1]\nbank=5\nreelspeed=4\n");
+    SettingsRecordStore lockedStore(locked);
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    PlayerState lenient = player("1", "kept", 3);
+    lockedStore.loadLenient(1, lenient);
+    compareNumbers(lenient, player("1", "kept", 3));
+    PlayerState resetting = player("1", "kept", 3);
+    lockedStore.loadResetting(1, resetting);
+    QCOMPARE(resetting.reelspeed, Short(1));
+    QCOMPARE(resetting.bank, Money(0));
+    QVERIFY(!lockedStore.save(player("1", "ann", 6)));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(contentsOf(locked), QByteArray("[player1]\nbank=5\nreelspeed=4\n"));
 }
 
 void RecordStoreTest::aSaveCreatesMissingFoldersAndNeedsAValidSlot()

@@ -14,6 +14,8 @@ int main(int argc, char **argv)
     // Out of the game's process group and session: a Ctrl+C or a closing terminal that ends
     // the game must leave the watcher alive to clean up after it.
     setsid();
+    // Nothing of the game's but the socket: an inherited X or sound connection would outlive it.
+    close_range(3, ~0U, 0);
     std::signal(SIGINT, SIG_IGN);
     std::signal(SIGHUP, SIG_IGN);
     std::signal(SIGQUIT, SIG_IGN);

@@ -84,6 +84,18 @@ bool startWatcher(Recorded &rec)
     return true;
 }
 
+// The watcher ends at once after 'R'. One still busy with a restore of its own is left to
+// finish alone: the game's end must not wait on the display.
+void reap(pid_t watcher)
+{
+    for (int tries = 0; tries < 200; ++tries) {
+        if (waitpid(watcher, nullptr, WNOHANG) != 0) {
+            return;
+        }
+        usleep(10000);
+    }
+}
+
 } // namespace
 
 void ChangeRes(float width, float height)
@@ -122,7 +134,7 @@ void RestoreRes()
     }
     // Closing the socket without 'R' makes the watcher try the restore in turn.
     close(rec->watcherSocket);
-    waitpid(rec->watcher, nullptr, 0);
+    reap(rec->watcher);
     rec.reset();
 }
 

@@ -56,18 +56,13 @@ start_pulse() {
 # A virtual screen of 1024 x 768 that also offers 800 x 600 and 640 x 480, as a real monitor
 # would; DISPLAY is set for the rest of the script.
 start_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -noreset -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    STARTED_PIDS+=($!)
-    export DISPLAY=":$n"
-    if wait_for 100 xrandr -q; then
-      break
-    fi
-    fail "Xvfb :$n did not start: $(cat "$WORK/xvfb.log")"
-  done
-  [[ -n ${DISPLAY:-} ]] || fail "no free display number"
+  # Xvfb picks a free display number itself and reports it, so parallel runs never meet.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+    3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  STARTED_PIDS+=($!)
+  wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+  export DISPLAY=":$(head -1 "$WORK/display")"
+  wait_for 100 xrandr -q || fail "Xvfb on $DISPLAY does not answer"
   XOUTPUT=$(xrandr -q | awk '/ connected/ {print $1; exit}')
   [[ -n $XOUTPUT ]] || fail "the virtual screen has no output"
   xrandr --newmode 800x600 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync

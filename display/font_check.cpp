@@ -5,8 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-namespace slot
-{
+namespace slot {
 
 bool IsScreenFontSmall(const QScreen *screen)
 {
@@ -53,8 +52,8 @@ QString largeFontsText()
 
 void showLargeFontsWarning(QWidget *parent)
 {
-    QMessageBox box(
-        QMessageBox::Information, largeFontsTitle(), largeFontsText(), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Information, largeFontsTitle(), largeFontsText(), QMessageBox::Ok,
+                    parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -8,8 +8,7 @@
 class QScreen;
 class QWidget;
 
-namespace slot
-{
+namespace slot {
 
 // The horizontal logical DPI as last read by IsScreenFontSmall; 0 until then.
 inline std::int32_t screendpi = 0;

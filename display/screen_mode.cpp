@@ -17,10 +17,8 @@
 
 extern char **environ;
 
-namespace slot::MODchangeRes
-{
-namespace
-{
+namespace slot::MODchangeRes {
+namespace {
 
 struct Recorded {
     xmode::ScreenMode mode;
@@ -59,7 +57,7 @@ bool startWatcher(Recorded &rec)
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         return false;
     }
-    std::vector<std::string> args { path.toStdString(), rec.display };
+    std::vector<std::string> args{path.toStdString(), rec.display};
     for (auto &a : xmode::toArgs(rec.mode)) {
         args.push_back(std::move(a));
     }
@@ -112,7 +110,7 @@ void ChangeRes(float width, float height)
     }
     if (!rec) {
         const auto now = xmode::current(display.c_str());
-        Recorded fresh { now.value_or(xmode::ScreenMode {}), display };
+        Recorded fresh{now.value_or(xmode::ScreenMode{}), display};
         // Without a watcher a crash would strand the user in 800 x 600: better not to switch.
         if (!now || !startWatcher(fresh)) {
             return;

@@ -1,8 +1,7 @@
 // MODchangeRes: the whole screen at 800 x 600 (or 640 x 480) while the game runs, and back.
 #pragma once
 
-namespace slot::MODchangeRes
-{
+namespace slot::MODchangeRes {
 
 // Switches the main monitor to a mode of this size when the game runs on X11 and the monitor
 // offers one; otherwise the game goes on in the mode it has. The mode in force before the first

@@ -8,10 +8,8 @@
 #include <cstdlib>
 #include <memory>
 
-namespace slot::xmode
-{
-namespace
-{
+namespace slot::xmode {
+namespace {
 
 int lastError = 0;
 
@@ -22,10 +20,7 @@ int recordError(Display *, XErrorEvent *event)
 }
 
 struct Connection {
-    explicit Connection(const char *name)
-        : dpy(XOpenDisplay(name))
-    {
-    }
+    explicit Connection(const char *name) : dpy(XOpenDisplay(name)) { }
     ~Connection()
     {
         if (dpy) {
@@ -37,19 +32,20 @@ struct Connection {
     Display *dpy;
 };
 
-template <typename T, void (*Free)(T *)> struct Freer {
+template <typename T, void (*Free)(T *)>
+struct Freer {
     void operator()(T *p) const { Free(p); }
 };
-using Resources
-    = std::unique_ptr<XRRScreenResources, Freer<XRRScreenResources, XRRFreeScreenResources>>;
+using Resources =
+    std::unique_ptr<XRRScreenResources, Freer<XRRScreenResources, XRRFreeScreenResources>>;
 using OutputInfo = std::unique_ptr<XRROutputInfo, Freer<XRROutputInfo, XRRFreeOutputInfo>>;
 using CrtcInfo = std::unique_ptr<XRRCrtcInfo, Freer<XRRCrtcInfo, XRRFreeCrtcInfo>>;
 
 bool hasRandr12(Display *dpy)
 {
     int event = 0, error = 0, major = 0, minor = 0;
-    return XRRQueryExtension(dpy, &event, &error) && XRRQueryVersion(dpy, &major, &minor)
-        && (major > 1 || (major == 1 && minor >= 2));
+    return XRRQueryExtension(dpy, &event, &error) && XRRQueryVersion(dpy, &major, &minor) &&
+        (major > 1 || (major == 1 && minor >= 2));
 }
 
 // The monitor the game switches: the primary output, or else the first one that is lit.
@@ -60,7 +56,7 @@ struct Target {
 
 Target mainOutput(Display *dpy, XRRScreenResources *res)
 {
-    std::vector<RROutput> order { XRRGetOutputPrimary(dpy, DefaultRootWindow(dpy)) };
+    std::vector<RROutput> order{XRRGetOutputPrimary(dpy, DefaultRootWindow(dpy))};
     order.insert(order.end(), res->outputs, res->outputs + res->noutput);
     for (const RROutput output : order) {
         if (output == 0) {
@@ -68,7 +64,7 @@ Target mainOutput(Display *dpy, XRRScreenResources *res)
         }
         OutputInfo info(XRRGetOutputInfo(dpy, res, output));
         if (info && info->crtc != 0 && info->connection == RR_Connected) {
-            return { output, std::move(info) };
+            return {output, std::move(info)};
         }
     }
     return {};
@@ -109,7 +105,7 @@ struct Size {
 // The screen must hold every lit monitor; the one being changed counts with its new size.
 Size screenAround(Display *dpy, XRRScreenResources *res, RRCrtc changed, int x, int y, Size size)
 {
-    Size box { x + size.width, y + size.height };
+    Size box{x + size.width, y + size.height};
     for (int i = 0; i < res->ncrtc; ++i) {
         if (res->crtcs[i] == changed) {
             continue;
@@ -142,7 +138,7 @@ bool apply(Display *dpy, XRRScreenResources *res, const ScreenMode &to)
         XRRSetScreenSize(dpy, root, std::max(oldW, to.width), std::max(oldH, to.height), mmW, mmH);
     }
     const Status set = XRRSetCrtcConfig(dpy, res, to.crtc, CurrentTime, to.x, to.y, to.mode,
-        Rotation(to.rotation), outputs.data(), int(outputs.size()));
+                                        Rotation(to.rotation), outputs.data(), int(outputs.size()));
     if (set == RRSetConfigSuccess) {
         XRRSetScreenSize(dpy, root, to.width, to.height, std::max(mmW, 1), std::max(mmH, 1));
     }
@@ -161,7 +157,7 @@ std::optional<ScreenMode> current(const char *display)
         return std::nullopt;
     }
     Resources res(XRRGetScreenResourcesCurrent(c.dpy, DefaultRootWindow(c.dpy)));
-    const Target target = res ? mainOutput(c.dpy, res.get()) : Target {};
+    const Target target = res ? mainOutput(c.dpy, res.get()) : Target{};
     if (!target.info) {
         return std::nullopt;
     }
@@ -191,7 +187,7 @@ bool offers(const char *display, int width, int height)
         return false;
     }
     Resources res(XRRGetScreenResourcesCurrent(c.dpy, DefaultRootWindow(c.dpy)));
-    const Target target = res ? mainOutput(c.dpy, res.get()) : Target {};
+    const Target target = res ? mainOutput(c.dpy, res.get()) : Target{};
     return target.info && modeOfSize(res.get(), *target.info, width, height) != 0;
 }
 
@@ -203,14 +199,14 @@ bool switchTo(const char *display, int width, int height)
         return false;
     }
     Resources res(XRRGetScreenResourcesCurrent(c.dpy, DefaultRootWindow(c.dpy)));
-    const Target target = res ? mainOutput(c.dpy, res.get()) : Target {};
+    const Target target = res ? mainOutput(c.dpy, res.get()) : Target{};
     const RRMode mode = target.info ? modeOfSize(res.get(), *target.info, width, height) : 0;
     if (mode == 0) {
         return false;
     }
     ScreenMode to = *now;
     to.mode = mode;
-    const Size lit = sideways(to.rotation) ? Size { height, width } : Size { width, height };
+    const Size lit = sideways(to.rotation) ? Size{height, width} : Size{width, height};
     const Size box = screenAround(c.dpy, res.get(), to.crtc, to.x, to.y, lit);
     to.width = box.width;
     to.height = box.height;
@@ -232,9 +228,10 @@ bool restore(const char *display, const ScreenMode &mode)
 std::vector<std::string> toArgs(const ScreenMode &mode)
 {
     std::vector<std::string> args;
-    for (const long long value : { (long long)mode.crtc, (long long)mode.mode, (long long)mode.x,
-             (long long)mode.y, (long long)mode.rotation, (long long)mode.width,
-             (long long)mode.height, (long long)mode.widthMm, (long long)mode.heightMm }) {
+    for (const long long value :
+         {(long long)mode.crtc, (long long)mode.mode, (long long)mode.x, (long long)mode.y,
+          (long long)mode.rotation, (long long)mode.width, (long long)mode.height,
+          (long long)mode.widthMm, (long long)mode.heightMm}) {
         args.push_back(std::to_string(value));
     }
     for (const unsigned long output : mode.outputs) {

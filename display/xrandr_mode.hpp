@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace slot::xmode
-{
+namespace slot::xmode {
 
 // Everything needed to put the screen back exactly as it was: the main monitor's CRTC with its
 // mode, place, rotation and outputs, and the size of the whole screen.

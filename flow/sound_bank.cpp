@@ -6,10 +6,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-namespace slot
-{
-namespace
-{
+namespace slot {
+namespace {
 
 // One channel is the whole point: starting a sound on it cuts off the one before.
 constexpr int kChannel = 0;
@@ -22,10 +20,7 @@ bool &mixerInUse()
 
 } // namespace
 
-SoundBank::SoundBank(QString filePattern)
-    : pattern(std::move(filePattern))
-{
-}
+SoundBank::SoundBank(QString filePattern) : pattern(std::move(filePattern)) { }
 
 SoundBank::~SoundBank()
 {
@@ -49,8 +44,8 @@ bool SoundBank::openAudio()
     // ALSA without a card fills the terminal with complaints. A user's own SDL_AUDIODRIVER
     // still wins over this default.
     const bool soundCards = QFileInfo(QStringLiteral("/dev/snd")).isDir();
-    SDL_SetHint(
-        SDL_HINT_AUDIODRIVER, soundCards ? "pulseaudio,pipewire,alsa" : "pulseaudio,pipewire");
+    SDL_SetHint(SDL_HINT_AUDIODRIVER,
+                soundCards ? "pulseaudio,pipewire,alsa" : "pulseaudio,pipewire");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "slots_TarNix");
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1"); // the window decides how the game ends
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -78,8 +73,8 @@ void SoundBank::load()
             images[i] = file.readAll();
         }
         if (audioOpen && !chunks[i] && !images[i].isEmpty()) {
-            SDL_RWops *rw
-                = SDL_RWFromConstMem(images[i].constData(), static_cast<int>(images[i].size()));
+            SDL_RWops *rw =
+                SDL_RWFromConstMem(images[i].constData(), static_cast<int>(images[i].size()));
             chunks[i] = rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
         }
     }

@@ -9,11 +9,9 @@
 
 struct Mix_Chunk;
 
-namespace slot
-{
+namespace slot {
 
-class SoundBank final : public SoundOut
-{
+class SoundBank final : public SoundOut {
 public:
     static constexpr int kFirst = 101;
     static constexpr int kLast = 125;
@@ -42,7 +40,7 @@ private:
     bool audioOpen = false;
     // The WAVE images as stored; `chunks` holds SDL_mixer's decoded copies for the device.
     std::array<QByteArray, kLast - kFirst + 1> images;
-    std::array<Mix_Chunk *, kLast - kFirst + 1> chunks {};
+    std::array<Mix_Chunk *, kLast - kFirst + 1> chunks{};
 };
 
 } // namespace slot

@@ -1,11 +1,9 @@
 // The game's only way to make a sound: by number, one at a time, never waiting for it.
 #pragma once
 
-namespace slot
-{
+namespace slot {
 
-class SoundOut
-{
+class SoundOut {
 public:
     virtual ~SoundOut() = default;
     // Starts sound n (101 .. 125) and returns at once; whatever was playing stops.

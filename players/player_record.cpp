@@ -3,12 +3,11 @@
 
 #include <limits>
 
-namespace slot
-{
-namespace
-{
+namespace slot {
+namespace {
 
-template <typename T> std::optional<T> parseDecimal(std::string_view text)
+template <typename T>
+std::optional<T> parseDecimal(std::string_view text)
 {
     bool negative = false;
     if (!text.empty() && text.front() == '-') {
@@ -42,15 +41,15 @@ struct NumberField {
     Short PlayerState::*shortValue = nullptr;
 };
 
-constexpr std::array<NumberField, 7> kNumberFields = { {
-    { "winroll", nullptr, &PlayerState::winroll },
-    { "reelspeed", nullptr, &PlayerState::reelspeed },
-    { "amountinvested", &PlayerState::amountinvested, nullptr },
-    { "wager", &PlayerState::wager, nullptr },
-    { "total", &PlayerState::total, nullptr },
-    { "bank", &PlayerState::bank, nullptr },
-    { "games", &PlayerState::games, nullptr },
-} };
+constexpr std::array<NumberField, 7> kNumberFields = {{
+    {"winroll", nullptr, &PlayerState::winroll},
+    {"reelspeed", nullptr, &PlayerState::reelspeed},
+    {"amountinvested", &PlayerState::amountinvested, nullptr},
+    {"wager", &PlayerState::wager, nullptr},
+    {"total", &PlayerState::total, nullptr},
+    {"bank", &PlayerState::bank, nullptr},
+    {"games", &PlayerState::games, nullptr},
+}};
 
 // Stores the key's number in its variable; false (variable untouched) when it does not convert.
 bool readNumber(PlayerState &state, const NumberField &field, const std::string &text)
@@ -127,9 +126,9 @@ RecordTexts recordTexts(const PlayerState &state)
     for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
         const auto &field = kNumberFields[i];
         const long long value = field.money ? state.*field.money : state.*field.shortValue;
-        texts[i] = { field.key, std::to_string(value) };
+        texts[i] = {field.key, std::to_string(value)};
     }
-    texts[7] = { kRecordKeys[7], state.currentplayer };
+    texts[7] = {kRecordKeys[7], state.currentplayer};
     return texts;
 }
 

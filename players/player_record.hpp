@@ -10,22 +10,14 @@
 #include <string_view>
 #include <utility>
 
-namespace slot
-{
+namespace slot {
 
 inline constexpr int kPlayerSlots = 6;
 
 // Written and read in exactly this order: the resetting load depends on it, because a failed
 // key resets `reelspeed` and only a later "reelspeed" can set it again.
 inline constexpr std::array<std::string_view, 8> kRecordKeys = {
-    "winroll",
-    "reelspeed",
-    "amountinvested",
-    "wager",
-    "total",
-    "bank",
-    "games",
-    "currentplayer",
+    "winroll", "reelspeed", "amountinvested", "wager", "total", "bank", "games", "currentplayer",
 };
 
 // An optional minus and decimal digits whose value fits the type; anything else is nothing.

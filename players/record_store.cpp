@@ -9,10 +9,8 @@
 #include <QStringList>
 #include <sys/stat.h>
 
-namespace slot
-{
-namespace
-{
+namespace slot {
+namespace {
 
 QString qtText(std::string_view text)
 {
@@ -31,7 +29,8 @@ std::string storedText(const QSettings &settings, std::string_view key)
 
 // Runs `read` on the slot's section, or on nothing when the slot does not exist, so that an
 // unusable slot number behaves like an empty record.
-template <typename Read> void withSection(const QString &path, int slot, Read read)
+template <typename Read>
+void withSection(const QString &path, int slot, Read read)
 {
     const std::string section = sectionOf(slot);
     if (section.empty()) {
@@ -47,8 +46,7 @@ template <typename Read> void withSection(const QString &path, int slot, Read re
 // over it, so a changed inode proves that a save reached the disk.
 ino_t inodeOf(const QString &path)
 {
-    struct stat st {
-    };
+    struct stat st { };
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
 }
 
@@ -63,8 +61,8 @@ QByteArray bytesOf(const QString &path)
 void keepDamagedCopy(const QString &path, const QByteArray &original)
 {
     for (int n = 1; n < 100; ++n) {
-        QFile copy(path + QStringLiteral(".damaged")
-            + (n == 1 ? QString() : QStringLiteral("-%1").arg(n)));
+        QFile copy(path + QStringLiteral(".damaged") +
+                   (n == 1 ? QString() : QStringLiteral("-%1").arg(n)));
         if (!copy.exists()) {
             if (copy.open(QIODevice::WriteOnly)) {
                 copy.write(original);
@@ -78,15 +76,12 @@ void keepDamagedCopy(const QString &path, const QByteArray &original)
 
 RecordStore::~RecordStore() = default;
 
-SettingsRecordStore::SettingsRecordStore(QString path)
-    : iniPath(std::move(path))
-{
-}
+SettingsRecordStore::SettingsRecordStore(QString path) : iniPath(std::move(path)) { }
 
 QString SettingsRecordStore::userPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/aust.ini");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/aust.ini");
 }
 
 bool SettingsRecordStore::save(const PlayerState &state)
@@ -122,21 +117,21 @@ bool SettingsRecordStore::save(const PlayerState &state)
 
 void SettingsRecordStore::loadLenient(int slot, PlayerState &state)
 {
-    withSection(
-        iniPath, slot, [&state](const RecordLookup &lookup) { slot::loadLenient(state, lookup); });
+    withSection(iniPath, slot,
+                [&state](const RecordLookup &lookup) { slot::loadLenient(state, lookup); });
 }
 
 void SettingsRecordStore::loadResetting(int slot, PlayerState &state)
 {
     withSection(iniPath, slot,
-        [&state](const RecordLookup &lookup) { slot::loadResetting(state, lookup); });
+                [&state](const RecordLookup &lookup) { slot::loadResetting(state, lookup); });
 }
 
 std::string SettingsRecordStore::readName(int slot)
 {
     std::string name;
-    withSection(
-        iniPath, slot, [&name](const RecordLookup &lookup) { name = lookup(kRecordKeys[7]); });
+    withSection(iniPath, slot,
+                [&name](const RecordLookup &lookup) { name = lookup(kRecordKeys[7]); });
     return name;
 }
 

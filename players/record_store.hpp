@@ -6,12 +6,10 @@
 #include <QString>
 #include <string>
 
-namespace slot
-{
+namespace slot {
 
 // What the windows need from the store; tests of the windows give them a fake.
-class RecordStore
-{
+class RecordStore {
 public:
     virtual ~RecordStore();
     // Writes the record into the slot that `playerslot` names; false when it did not reach disk.
@@ -24,8 +22,7 @@ public:
 // Each call opens the file afresh, so a record edited or damaged outside the game is read as
 // it is now. A save that cannot reach the disk says so; QSettings keeps what it could not write
 // and stores it with the next save that succeeds.
-class SettingsRecordStore final : public RecordStore
-{
+class SettingsRecordStore final : public RecordStore {
 public:
     explicit SettingsRecordStore(QString iniPath);
     // $XDG_CONFIG_HOME/aust.ini, or ~/.config/aust.ini when XDG_CONFIG_HOME is not set.

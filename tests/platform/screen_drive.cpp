@@ -12,8 +12,7 @@
 #include <iostream>
 #include <string>
 
-namespace
-{
+namespace {
 
 void say(const QString &line)
 {

@@ -6,8 +6,7 @@
 
 using namespace slot;
 
-namespace
-{
+namespace {
 
 RecordLookup lookupOf(std::map<std::string, std::string> texts)
 {
@@ -34,8 +33,7 @@ PlayerState someone()
 
 } // namespace
 
-class PlayerRecordTest : public QObject
-{
+class PlayerRecordTest : public QObject {
     Q_OBJECT
 private slots:
     void parseShortCases_data();
@@ -121,14 +119,14 @@ void PlayerRecordTest::savedTextsFollowTheKeyOrder()
     s.currentplayer = "Zoë = [x]";
     const auto texts = recordTexts(s);
     const char *const expected[8][2] = {
-        { "winroll", "1" },
-        { "reelspeed", "8" },
-        { "amountinvested", "2000" },
-        { "wager", "800" },
-        { "total", "700" },
-        { "bank", "-300" },
-        { "games", "40" },
-        { "currentplayer", "Zoë = [x]" },
+        {"winroll", "1"},
+        {"reelspeed", "8"},
+        {"amountinvested", "2000"},
+        {"wager", "800"},
+        {"total", "700"},
+        {"bank", "-300"},
+        {"games", "40"},
+        {"currentplayer", "Zoë = [x]"},
     };
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(texts[i].first, std::string_view(expected[i][0]));
@@ -141,8 +139,13 @@ void PlayerRecordTest::lenientLoadKeepsWhatDoesNotConvert()
 {
     PlayerState s = someone();
     loadLenient(s,
-        lookupOf({ { "winroll", "0" }, { "reelspeed", "12x" }, { "wager", "99999999999" },
-            { "total", "-5" }, { "bank", "" }, { "games", "41" }, { "currentplayer", "bob" } }));
+                lookupOf({{"winroll", "0"},
+                          {"reelspeed", "12x"},
+                          {"wager", "99999999999"},
+                          {"total", "-5"},
+                          {"bank", ""},
+                          {"games", "41"},
+                          {"currentplayer", "bob"}}));
     QCOMPARE(s.winroll, Short(0));
     QCOMPARE(s.reelspeed, Short(8)); // not a number: kept
     QCOMPARE(s.amountinvested, Money(2000)); // missing: kept
@@ -159,9 +162,14 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
     // A speed read before a bad number is lost; one read after it survives.
     PlayerState s = someone();
     loadResetting(s,
-        lookupOf({ { "winroll", "1" }, { "reelspeed", "4" }, { "amountinvested", "100" },
-            { "wager", "50" }, { "total", "20" }, { "bank", "12x" }, { "games", "3" },
-            { "currentplayer", "carol" } }));
+                  lookupOf({{"winroll", "1"},
+                            {"reelspeed", "4"},
+                            {"amountinvested", "100"},
+                            {"wager", "50"},
+                            {"total", "20"},
+                            {"bank", "12x"},
+                            {"games", "3"},
+                            {"currentplayer", "carol"}}));
     QCOMPARE(s.reelspeed, Short(1));
     QCOMPARE(s.bank, Money(0));
     QCOMPARE(s.games, Money(3));
@@ -170,8 +178,13 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
 
     PlayerState t = someone();
     loadResetting(t,
-        lookupOf({ { "winroll", "x" }, { "reelspeed", "10" }, { "amountinvested", "7" },
-            { "wager", "0" }, { "total", "0" }, { "bank", "5" }, { "games", "0" } }));
+                  lookupOf({{"winroll", "x"},
+                            {"reelspeed", "10"},
+                            {"amountinvested", "7"},
+                            {"wager", "0"},
+                            {"total", "0"},
+                            {"bank", "5"},
+                            {"games", "0"}}));
     QCOMPARE(t.winroll, Short(0));
     QCOMPARE(t.reelspeed, Short(10)); // read after the failure on winroll
     QCOMPARE(t.amountinvested, Money(7));
@@ -180,8 +193,13 @@ void PlayerRecordTest::resettingLoadZeroesAndResetsSpeedOnEachFailure()
 
     PlayerState u = someone();
     loadResetting(u,
-        lookupOf({ { "winroll", "1" }, { "reelspeed", "-32769" }, { "amountinvested", "7" },
-            { "wager", "1" }, { "total", "1" }, { "bank", "1" }, { "games", "1" } }));
+                  lookupOf({{"winroll", "1"},
+                            {"reelspeed", "-32769"},
+                            {"amountinvested", "7"},
+                            {"wager", "1"},
+                            {"total", "1"},
+                            {"bank", "1"},
+                            {"games", "1"}}));
     QCOMPARE(u.reelspeed, Short(1)); // its own failure resets it to 1, not 0
     QCOMPARE(u.winroll, Short(1));
 }

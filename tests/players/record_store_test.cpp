@@ -12,8 +12,7 @@
 
 using namespace slot;
 
-namespace
-{
+namespace {
 
 PlayerState player(const char *slot, const char *name, int seed)
 {
@@ -72,8 +71,7 @@ const QByteArray kHandWritten = "[player3]\n"
 
 } // namespace
 
-class RecordStoreTest : public QObject
-{
+class RecordStoreTest : public QObject {
     Q_OBJECT
 private slots:
     void everyKeyRoundTripsForSeveralSlots();
@@ -92,12 +90,12 @@ void RecordStoreTest::everyKeyRoundTripsForSeveralSlots()
 {
     QTemporaryDir dir;
     SettingsRecordStore store(dir.filePath("aust.ini"));
-    const PlayerState saved[]
-        = { player("1", "ann", 1), player("3", "bob", 2), player("6", "carol", 3) };
+    const PlayerState saved[] = {player("1", "ann", 1), player("3", "bob", 2),
+                                 player("6", "carol", 3)};
     for (const auto &s : saved) {
         QVERIFY(store.save(s));
     }
-    const int slotNumbers[] = { 1, 3, 6 };
+    const int slotNumbers[] = {1, 3, 6};
     for (int i = 0; i < 3; ++i) {
         PlayerState lenient;
         store.loadLenient(slotNumbers[i], lenient);
@@ -119,8 +117,9 @@ void RecordStoreTest::oddNamesComeBackAsTyped()
 {
     QTemporaryDir dir;
     SettingsRecordStore store(dir.filePath("aust.ini"));
-    const char *const names[] = { "Mary Ann", "a=b", "[player2]", "Zoë Ünal", "日本語の名前",
-        "x;y,z", "\"quoted\"", "back\\slash", "@Invalid()", " padded ", "#hash" };
+    const char *const names[] = {"Mary Ann",     "a=b",      "[player2]",  "Zoë Ünal",
+                                 "日本語の名前", "x;y,z",    "\"quoted\"", "back\\slash",
+                                 "@Invalid()",   " padded ", "#hash"};
     for (const char *name : names) {
         PlayerState s = player("2", name, 4);
         QVERIFY(store.save(s));
@@ -138,8 +137,8 @@ void RecordStoreTest::savingOneSlotLeavesTheOthersAlone()
     QTemporaryDir dir;
     const QString path = dir.filePath("aust.ini");
     writeFile(path,
-        "[player2]\nbank=777\ncurrentplayer=eve\nnote=kept by hand\n"
-        "[elsewhere]\nkey=value\n");
+              "[player2]\nbank=777\ncurrentplayer=eve\nnote=kept by hand\n"
+              "[elsewhere]\nkey=value\n");
     SettingsRecordStore store(path);
     QVERIFY(store.save(player("1", "ann", 1)));
     QVERIFY(store.save(player("1", "ann", 2)));
@@ -208,7 +207,7 @@ void RecordStoreTest::aFileOfRandomBytesReadsAsAnEmptyRecord()
         compareNumbers(lenient, before);
         PlayerState resetting = before;
         store.loadResetting(slot, resetting);
-        compareNumbers(resetting, PlayerState { 0, 0, 0, 0, 0, 0, 1, "", "" });
+        compareNumbers(resetting, PlayerState{0, 0, 0, 0, 0, 0, 1, "", ""});
         QCOMPARE(store.readName(slot), std::string());
     }
     // The game can still store its record over the noise, and the noise is kept aside.
@@ -251,8 +250,7 @@ void RecordStoreTest::aSaveThatCannotBeWrittenLeavesThePreviousFile()
     const QByteArray before = contentsOf(path);
 
     // A full disk, imitated with a file-size limit, which binds root as well.
-    struct rlimit old {
-    };
+    struct rlimit old { };
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit tiny = old;

@@ -30,6 +30,7 @@ public:
     void playLooping(int n) override;
 
     bool hasAudio() const { return audioOpen; }
+    // Sounds ready to play; without a device, the images read (none of them can play).
     int loadedCount() const;
 
 private:

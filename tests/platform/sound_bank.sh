@@ -21,6 +21,8 @@ make_tone 115 44100 8 0.30 1650
 make_tone 117 11025 8 0.50 880
 make_tone 124 22050 16 2.00 1000
 make_tone 125 11025 8 0.51 1320
+# A damaged sound: it must not load, and asking for it only silences the sound before it.
+head -c 3000 /dev/zero | tr '\0' 'x' >"$WORK/RESOURCE_ID_110.wav"
 PATTERN="$WORK/RESOURCE_ID_%1.wav"
 
 start_pulse
@@ -113,14 +115,15 @@ record "$WORK/rec.raw" "$PATTERN" \
   play 101 sleep 800 \
   play 124 sleep 400 play 102 sleep 1200 \
   loop 117 sleep 2600 play 125 sleep 1000 \
-  play 105 sleep 600 play 112 sleep 600 play 115 sleep 700
+  play 105 sleep 600 play 112 sleep 600 play 115 sleep 700 \
+  play 124 sleep 300 play 110 sleep 700
 grep -q 'audio open, 8 sounds' "$WORK/drive.out" || fail "the bank did not open: $(cat "$WORK/drive.out")"
 heard=$(letters "$WORK/rec.raw")
 echo "heard: $heard"
 
-# Each sound once, in order; 124 gives way to 102 and the loop to 125 with no gap, and
-# neither comes back; the end is silence.
-[[ $(order "$heard") == .A.FC.EG.B.D.H. ]] || fail "heard in the order $(order "$heard"): $heard"
+# Each sound in order; 124 gives way to 102 and the loop to 125 with no gap, and neither
+# comes back; the damaged 110 ends the last 124 with silence.
+[[ $(order "$heard") == .A.FC.EG.B.D.H.F. ]] || fail "heard in the order $(order "$heard"): $heard"
 expect_length "$heard" A "sound 101 (0.24 s)" 0.12 0.30
 expect_length "$heard" F "sound 124, cut off after 0.4 s" 0.28 0.60
 expect_length "$heard" C "sound 102 (0.55 s) after the cut" 0.42 0.60
@@ -141,7 +144,7 @@ note "no sound server at all: silent, and no waiting"
 start=$(date +%s)
 PULSE_SERVER="unix:$WORK/nobody-listens" timeout 20 "$DRIVE" "$PATTERN" play 101 loop 117 sleep 100 \
   play 124 >"$WORK/drive.out" 2>"$WORK/drive.err" || fail "the driver failed without a server"
-grep -q 'audio none, 8 sounds' "$WORK/drive.out" || fail "unexpected bank state: $(cat "$WORK/drive.out")"
+grep -q 'audio none, 9 sounds' "$WORK/drive.out" || fail "unexpected bank state: $(cat "$WORK/drive.out")"
 grep -q '^done$' "$WORK/drive.out" || fail "the driver did not finish"
 [[ ! -s $WORK/drive.err ]] || fail "the silent bank complained: $(cat "$WORK/drive.err")"
 note "finished in $(($(date +%s) - start)) s"

@@ -27,7 +27,7 @@ PATTERN="$WORK/RESOURCE_ID_%1.wav"
 
 start_pulse
 # A stream of silence keeps the sink running, so its monitor delivers samples from the start.
-pacat --raw --format=s16le --rate=44100 --channels=1 -d tarnix </dev/zero &
+pacat --raw --format=s16le --rate=44100 --channels=1 -d tarnix </dev/zero 2>/dev/null &
 STARTED_PIDS+=($!)
 
 bigger_than() { [[ $(stat -c %s "$1") -gt $2 ]]; }

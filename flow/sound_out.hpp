@@ -1,28 +1,22 @@
-// What the game asks of its sounds: play one by number, or loop one, cutting off the last.
+// The game's only way to make a sound: by number, one at a time, never waiting for it.
 #pragma once
 
-namespace slot
-{
+namespace slot {
 
-class SoundOut
-{
+class SoundOut {
 public:
     virtual ~SoundOut() = default;
+    // Starts sound n (101 .. 125) and returns at once; whatever was playing stops.
     virtual void play(int n) = 0;
+    // The same, but sound n repeats until the next play or playLooping.
     virtual void playLooping(int n) = 0;
 };
 
-} // namespace slot
-
-namespace slot
-{
-
 // For a machine with no sound at all.
-class SilentSound final : public SoundOut
-{
+class SilentSound final : public SoundOut {
 public:
-    void play(int) override { }
-    void playLooping(int) override { }
+    void play(int) override {}
+    void playLooping(int) override {}
 };
 
 } // namespace slot

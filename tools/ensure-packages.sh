@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   # building
-  cmake g++ make qt6-base-dev libsdl2-mixer-dev libxrandr-dev
+  cmake g++ make pkg-config qt6-base-dev libsdl2-mixer-dev libxrandr-dev
   # the cabinet font and the emoji the animals are drawn from
   fonts-comic-neue fonts-noto-color-emoji
   # end-to-end tests: a real X server, its mode switching, a private sound server
-  xvfb xauth x11-xserver-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
+  xvfb xauth x11-xserver-utils xdotool imagemagick pulseaudio pulseaudio-utils sox procps
 )
 
 missing=()

@@ -1,0 +1,42 @@
+// Where the six player records live between runs: an INI file read and written through QSettings.
+#pragma once
+
+#include "flow/game_state.hpp"
+
+#include <QString>
+#include <string>
+
+namespace slot {
+
+// What the windows need from the store; tests of the windows give them a fake.
+class RecordStore {
+public:
+    virtual ~RecordStore();
+    // Writes the record into the slot that `playerslot` names; false when it did not reach disk.
+    virtual bool save(const PlayerState &state) = 0;
+    virtual void loadLenient(int slot, PlayerState &state) = 0;
+    virtual void loadResetting(int slot, PlayerState &state) = 0;
+    virtual std::string readName(int slot) = 0;
+};
+
+// Each call opens the file afresh, so a record edited or damaged outside the game is read as
+// it is now. A save that cannot reach the disk says so; QSettings keeps what it could not write
+// and stores it with the next save that succeeds.
+class SettingsRecordStore final : public RecordStore {
+public:
+    explicit SettingsRecordStore(QString iniPath);
+    // $XDG_CONFIG_HOME/aust.ini, or ~/.config/aust.ini when XDG_CONFIG_HOME is not set.
+    static QString userPath();
+
+    bool save(const PlayerState &state) override;
+    void loadLenient(int slot, PlayerState &state) override;
+    void loadResetting(int slot, PlayerState &state) override;
+    std::string readName(int slot) override;
+
+    const QString &path() const { return iniPath; }
+
+private:
+    QString iniPath;
+};
+
+} // namespace slot

@@ -1,0 +1,341 @@
+// The INI record store on real files: round trips, damaged files, and saves that cannot land.
+#include "players/record_store.hpp"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace slot;
+
+namespace {
+
+PlayerState player(const char *slot, const char *name, int seed)
+{
+    PlayerState s;
+    s.playerslot = slot;
+    s.currentplayer = name;
+    s.winroll = Short(seed % 2);
+    s.reelspeed = Short(seed % 2 ? 10 : 2);
+    s.amountinvested = 100000 * seed;
+    s.wager = -2147483647 - 1 + seed; // the extremes must survive the text form
+    s.total = 2147483647 - seed;
+    s.bank = -300 * seed;
+    s.games = 7 * seed;
+    return s;
+}
+
+void compareNumbers(const PlayerState &got, const PlayerState &want)
+{
+    QCOMPARE(got.winroll, want.winroll);
+    QCOMPARE(got.reelspeed, want.reelspeed);
+    QCOMPARE(got.amountinvested, want.amountinvested);
+    QCOMPARE(got.wager, want.wager);
+    QCOMPARE(got.total, want.total);
+    QCOMPARE(got.bank, want.bank);
+    QCOMPARE(got.games, want.games);
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+const QByteArray kHandWritten = "[player3]\n"
+                                "winroll=1\n"
+                                "reelspeed=4\n"
+                                "amountinvested=500\n"
+                                "bank=12x\n"
+                                "games=7\n"
+                                "currentplayer=dave\n"
+                                "[player4]\n"
+                                "winroll=1\n"
+                                "reelspeed=-40000\n"
+                                "amountinvested=2147483648\n"
+                                "wager=\n"
+                                "total=1 000\n"
+                                "bank=250\n"
+                                "games=+3\n";
+
+} // namespace
+
+class RecordStoreTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyKeyRoundTripsForSeveralSlots();
+    void oddNamesComeBackAsTyped();
+    void savingOneSlotLeavesTheOthersAlone();
+    void handWrittenBadNumbersLoadAsTheRulesSay();
+    void aFileOfRandomBytesReadsAsAnEmptyRecord();
+    void anUnreadableStoreReadsAsEmptyAndRefusesToSave();
+    void aSaveThatCannotBeWrittenLeavesThePreviousFile();
+    void deniedPermissionsKeepThePreviousRecord();
+    void aSaveCreatesMissingFoldersAndNeedsAValidSlot();
+    void theUserFileLivesInTheConfigDirectory();
+};
+
+void RecordStoreTest::everyKeyRoundTripsForSeveralSlots()
+{
+    QTemporaryDir dir;
+    SettingsRecordStore store(dir.filePath("aust.ini"));
+    const PlayerState saved[] = {player("1", "ann", 1), player("3", "bob", 2),
+                                 player("6", "carol", 3)};
+    for (const auto &s : saved) {
+        QVERIFY(store.save(s));
+    }
+    const int slotNumbers[] = {1, 3, 6};
+    for (int i = 0; i < 3; ++i) {
+        PlayerState lenient;
+        store.loadLenient(slotNumbers[i], lenient);
+        compareNumbers(lenient, saved[i]);
+        QCOMPARE(lenient.currentplayer, saved[i].currentplayer);
+        PlayerState resetting = player("1", "someone else", 9);
+        store.loadResetting(slotNumbers[i], resetting);
+        compareNumbers(resetting, saved[i]);
+        QCOMPARE(store.readName(slotNumbers[i]), saved[i].currentplayer);
+    }
+    const QByteArray file = contentsOf(dir.filePath("aust.ini"));
+    QVERIFY(file.contains("[player3]"));
+    QVERIFY(file.contains("bank=-600\n"));
+    QVERIFY(file.contains("wager=-2147483646\n"));
+    QVERIFY(!file.contains("[player2]"));
+}
+
+void RecordStoreTest::oddNamesComeBackAsTyped()
+{
+    QTemporaryDir dir;
+    SettingsRecordStore store(dir.filePath("aust.ini"));
+    const char *const names[] = {"Mary Ann",     "a=b",      "[player2]",  "Zoë Ünal",
+                                 "日本語の名前", "x;y,z",    "\"quoted\"", "back\\slash",
+                                 "@Invalid()",   " padded ", "#hash"};
+    for (const char *name : names) {
+        PlayerState s = player("2", name, 4);
+        QVERIFY(store.save(s));
+        QCOMPARE(store.readName(2), std::string(name));
+        PlayerState back;
+        store.loadLenient(2, back);
+        compareNumbers(back, s);
+        QCOMPARE(store.readName(1), std::string()); // the name did not open a section
+        QCOMPARE(store.readName(3), std::string());
+    }
+}
+
+void RecordStoreTest::savingOneSlotLeavesTheOthersAlone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    writeFile(path,
+              "[player2]\nbank=777\ncurrentplayer=eve\nnote=kept by hand\n"
+              "[elsewhere]\nkey=value\n");
+    SettingsRecordStore store(path);
+    QVERIFY(store.save(player("1", "ann", 1)));
+    QVERIFY(store.save(player("1", "ann", 2)));
+    PlayerState two;
+    store.loadLenient(2, two);
+    QCOMPARE(two.bank, Money(777));
+    QCOMPARE(two.currentplayer, std::string("eve"));
+    const QByteArray file = contentsOf(path);
+    QVERIFY(file.contains("note=kept by hand"));
+    QVERIFY(file.contains("[elsewhere]"));
+    PlayerState one;
+    store.loadLenient(1, one);
+    compareNumbers(one, player("1", "ann", 2));
+}
+
+void RecordStoreTest::handWrittenBadNumbersLoadAsTheRulesSay()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    writeFile(path, kHandWritten);
+    SettingsRecordStore store(path);
+
+    PlayerState chosen = player("3", "old", 5);
+    store.loadResetting(3, chosen);
+    QCOMPARE(chosen.bank, Money(0));
+    QCOMPARE(chosen.reelspeed, Short(1)); // the stored 4 was read, then "12x" reset it
+    QCOMPARE(chosen.games, Money(7));
+    QCOMPARE(chosen.amountinvested, Money(500));
+    QCOMPARE(chosen.wager, Money(0)); // missing
+    QCOMPARE(chosen.currentplayer, std::string("dave"));
+
+    PlayerState started = player("1", "old", 5);
+    store.loadLenient(3, started);
+    QCOMPARE(started.bank, player("1", "old", 5).bank);
+    QCOMPARE(started.wager, player("1", "old", 5).wager);
+    QCOMPARE(started.reelspeed, Short(4));
+    QCOMPARE(started.games, Money(7));
+
+    PlayerState four = player("4", "x", 5);
+    store.loadResetting(4, four);
+    QCOMPARE(four.reelspeed, Short(1));
+    QCOMPARE(four.amountinvested, Money(0));
+    QCOMPARE(four.total, Money(0));
+    QCOMPARE(four.bank, Money(250));
+    QCOMPARE(four.games, Money(0));
+    QCOMPARE(four.winroll, Short(1));
+    QCOMPARE(four.currentplayer, std::string());
+    QCOMPARE(contentsOf(path), kHandWritten); // reading never rewrites the file
+}
+
+void RecordStoreTest::aFileOfRandomBytesReadsAsAnEmptyRecord()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    QByteArray noise(4096, '\0');
+    QRandomGenerator rng(20261209);
+    for (auto &b : noise) {
+        b = char(rng.bounded(256));
+    }
+    writeFile(path, noise);
+    SettingsRecordStore store(path);
+    for (int slot = 1; slot <= 6; ++slot) {
+        const PlayerState before = player("1", "kept", slot);
+        PlayerState lenient = before;
+        store.loadLenient(slot, lenient);
+        compareNumbers(lenient, before);
+        PlayerState resetting = before;
+        store.loadResetting(slot, resetting);
+        compareNumbers(resetting, PlayerState{0, 0, 0, 0, 0, 0, 1, "", ""});
+        QCOMPARE(store.readName(slot), std::string());
+    }
+    // The game can still store its record over the noise, and the noise is kept aside.
+    QVERIFY(store.save(player("5", "fred", 3)));
+    PlayerState back;
+    store.loadLenient(5, back);
+    compareNumbers(back, player("5", "fred", 3));
+    QCOMPARE(contentsOf(path + ".damaged"), noise);
+    QVERIFY(store.save(player("5", "fred", 4)));
+    QVERIFY(!QFile::exists(path + ".damaged-2")); // a clean file needs no second copy
+}
+
+void RecordStoreTest::anUnreadableStoreReadsAsEmptyAndRefusesToSave()
+{
+    // A directory where the file should be cannot be read by anyone, root included.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    QVERIFY(QDir().mkpath(path + "/inside"));
+    SettingsRecordStore store(path);
+    const PlayerState before = player("1", "kept", 3);
+    PlayerState lenient = before;
+    store.loadLenient(1, lenient);
+    compareNumbers(lenient, before);
+    PlayerState resetting = before;
+    store.loadResetting(1, resetting);
+    QCOMPARE(resetting.reelspeed, Short(1));
+    QCOMPARE(resetting.bank, Money(0));
+    QCOMPARE(store.readName(1), std::string());
+    QVERIFY(!store.save(before));
+    QVERIFY(QFileInfo(path + "/inside").isDir());
+}
+
+void RecordStoreTest::aSaveThatCannotBeWrittenLeavesThePreviousFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    SettingsRecordStore store(path);
+    QVERIFY(store.save(player("1", "ann", 1)));
+    QVERIFY(store.save(player("2", "bob", 2)));
+    const QByteArray before = contentsOf(path);
+
+    // A full disk, imitated with a file-size limit, which binds root as well.
+    struct rlimit old { };
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = old;
+    tiny.rlim_cur = 16;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool saved = store.save(player("1", "ann", 7));
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!saved);
+    QCOMPARE(contentsOf(path), before);
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files).size() == 1); // no stray temporary file
+
+    // Once there is room again, the next save stores the record that could not be written.
+    QVERIFY(store.save(player("2", "bob", 8)));
+    SettingsRecordStore elsewhere(path);
+    PlayerState one;
+    elsewhere.loadLenient(1, one);
+    compareNumbers(one, player("1", "ann", 7));
+    QVERIFY(contentsOf(path).contains("games=49\n"));
+
+    // A folder that is really a file: nothing can be created there.
+    writeFile(dir.filePath("plain"), "not a folder");
+    SettingsRecordStore blocked(dir.filePath("plain/aust.ini"));
+    QVERIFY(!blocked.save(player("1", "ann", 1)));
+    QCOMPARE(contentsOf(dir.filePath("plain")), QByteArray("not a folder"));
+}
+
+void RecordStoreTest::deniedPermissionsKeepThePreviousRecord()
+{
+    if (geteuid() == 0) {
+        QSKIP("root writes into read-only folders; the file-size limit test covers this as root");
+    }
+    QTemporaryDir dir;
+    const QString sub = dir.filePath("ro");
+    QVERIFY(QDir().mkpath(sub));
+    SettingsRecordStore store(sub + "/aust.ini");
+    QVERIFY(store.save(player("1", "ann", 1)));
+    const QByteArray before = contentsOf(sub + "/aust.ini");
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
+    const bool saved = store.save(player("1", "ann", 5));
+    QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QCOMPARE(contentsOf(sub + "/aust.ini"), before);
+
+    // A record nobody may read: loads see an empty store, a save is refused. (A fresh file:
+    // QSettings would answer from its copy of one this process has already read.)
+    const QString locked = dir.filePath("locked.ini");
+    writeFile(locked, "[player1]\nbank=5\nreelspeed=4\n");
+    SettingsRecordStore lockedStore(locked);
+    QFile::setPermissions(locked, QFileDevice::Permissions());
+    PlayerState lenient = player("1", "kept", 3);
+    lockedStore.loadLenient(1, lenient);
+    compareNumbers(lenient, player("1", "kept", 3));
+    PlayerState resetting = player("1", "kept", 3);
+    lockedStore.loadResetting(1, resetting);
+    QCOMPARE(resetting.reelspeed, Short(1));
+    QCOMPARE(resetting.bank, Money(0));
+    QVERIFY(!lockedStore.save(player("1", "ann", 6)));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(contentsOf(locked), QByteArray("[player1]\nbank=5\nreelspeed=4\n"));
+}
+
+void RecordStoreTest::aSaveCreatesMissingFoldersAndNeedsAValidSlot()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a/b/aust.ini");
+    SettingsRecordStore store(path);
+    QVERIFY(store.save(player("4", "gus", 2)));
+    QCOMPARE(store.readName(4), std::string("gus"));
+    const QByteArray before = contentsOf(path);
+    QVERIFY(!store.save(player("0", "nobody", 1)));
+    QVERIFY(!store.save(player("7", "nobody", 1)));
+    QVERIFY(!store.save(player("", "nobody", 1)));
+    QCOMPARE(contentsOf(path), before);
+    QCOMPARE(store.readName(0), std::string());
+    QCOMPARE(store.readName(7), std::string());
+}
+
+void RecordStoreTest::theUserFileLivesInTheConfigDirectory()
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    QCOMPARE(SettingsRecordStore::userPath(), dir.path() + "/aust.ini");
+}
+
+QTEST_GUILESS_MAIN(RecordStoreTest)
+#include "record_store_test.moc"

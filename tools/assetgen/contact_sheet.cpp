@@ -1,0 +1,142 @@
+// The contact sheet: every picture on one page, grouped by family, with its file name.
+#include "assets/asset_paths.hpp"
+#include "pictures.hpp"
+
+#include <QDir>
+#include <QFileInfo>
+#include <functional>
+
+namespace slot::art
+{
+
+namespace
+{
+
+constexpr int kWidth = 1480;
+constexpr int kMargin = 16;
+constexpr int kLabel = 14;
+
+struct Flow {
+    QPainter *p = nullptr; // null while measuring
+    int x = kMargin, y = kMargin, rowHeight = 0;
+
+    void heading(const QString &text)
+    {
+        newRow();
+        if (p) {
+            shadowText(*p, text, cabinetFont(20), QRectF(kMargin, y, kWidth, 26),
+                QColor(255, 214, 80), QColor(0, 0, 0, 200), Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        y += 30;
+    }
+    void newRow()
+    {
+        if (x > kMargin) {
+            y += rowHeight + 10;
+        }
+        x = kMargin;
+        rowHeight = 0;
+    }
+    void item(const QImage &img, const QString &label, qreal scale = 1.0)
+    {
+        const int w = static_cast<int>(img.width() * scale);
+        const int h = static_cast<int>(img.height() * scale);
+        const int cellW = std::max(w, 40);
+        if (x + cellW > kWidth - kMargin) {
+            newRow();
+        }
+        if (p) {
+            // A checkerboard shows which parts of a picture are transparent.
+            for (int cy = 0; cy < h; cy += 8) {
+                for (int cx = 0; cx < w; cx += 8) {
+                    const bool dark = ((cx + cy) / 8) % 2;
+                    p->fillRect(QRect(x + cx, y + cy, std::min(8, w - cx), std::min(8, h - cy)),
+                        dark ? QColor(70, 70, 80) : QColor(100, 100, 112));
+                }
+            }
+            p->drawImage(QRectF(x, y, w, h), img);
+            p->setPen(QColor(220, 220, 230));
+            p->setFont(cabinetFont(10, false));
+            p->drawText(
+                QRectF(x - 4, y + h, cellW + 8, kLabel), Qt::AlignHCenter | Qt::AlignTop, label);
+        }
+        x += cellW + 8;
+        rowHeight = std::max(rowHeight, h + kLabel);
+    }
+};
+
+QString labelOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.dir().dirName() == QStringLiteral("pictures")
+        ? info.baseName()
+        : info.dir().dirName().left(6) + "/" + info.baseName();
+}
+
+void layout(Flow &f, const Pictures &all)
+{
+    // In catalogue order, so numbered lists read 1, 2, 3 rather than 1, 10, 2.
+    const QStringList order = assets::allPictures();
+    const auto family = [&](const QString &dir) {
+        for (const QString &path : order) {
+            if (path.startsWith(QStringLiteral(":/pictures/") + dir + '/')) {
+                f.item(all.at(path), labelOf(path));
+            }
+        }
+        f.newRow();
+    };
+    f.heading(QStringLiteral("Cabinet, pay table and gamble panel"));
+    for (const char *name : { "background", "paytable", "gamble/panel" }) {
+        const QString path = QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name));
+        f.item(all.at(path), labelOf(path));
+    }
+    f.heading(QStringLiteral("Symbols"));
+    family(QStringLiteral("symbols"));
+    f.heading(QStringLiteral("Reel strips (turned on their side, half size)"));
+    for (const auto &[path, img] : all) {
+        if (path.startsWith(QStringLiteral(":/pictures/reels/"))) {
+            f.item(img.transformed(QTransform().rotate(-90)), labelOf(path), 0.5);
+            f.newRow();
+        }
+    }
+    f.heading(QStringLiteral("ImageList1: scatter frames 1-20, highlight 21"));
+    family(QStringLiteral("imagelist1"));
+    f.heading(QStringLiteral("ImageList2: wild frames 1-18, multiplier overlays 19-34"));
+    family(QStringLiteral("imagelist2"));
+    f.heading(QStringLiteral("Cards and gamble"));
+    family(QStringLiteral("cards"));
+    for (const QString &path : order) {
+        if (path.startsWith(QStringLiteral(":/pictures/gamble/"))
+            && !path.contains(QStringLiteral("panel"))) {
+            f.item(all.at(path), labelOf(path));
+        }
+    }
+    f.newRow();
+    f.heading(QStringLiteral("Buttons, titles, icon and pointer"));
+    family(QStringLiteral("buttons"));
+    family(QStringLiteral("titles"));
+    for (const char *name : { "icon", "hand" }) {
+        const QString path = QStringLiteral(":/pictures/%1.png").arg(QLatin1String(name));
+        f.item(all.at(path), labelOf(path));
+    }
+    f.newRow();
+    f.heading(QStringLiteral("Payline tabs 1-50"));
+    family(QStringLiteral("linepics"));
+}
+
+} // namespace
+
+QImage contactSheet(const Pictures &all)
+{
+    Flow measure;
+    layout(measure, all);
+    measure.newRow();
+    QImage sheet = canvas(kWidth, measure.y + kMargin, QColor(34, 36, 48));
+    QPainter p(&sheet);
+    Flow draw;
+    draw.p = &p;
+    layout(draw, all);
+    return sheet;
+}
+
+} // namespace slot::art

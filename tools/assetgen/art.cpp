@@ -113,9 +113,17 @@ QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box)
 }
 
 void glossyText(QPainter &p, const QString &text, const QFont &font, const QRectF &box,
-    QColor colour, QColor outline, qreal outlineWidth)
+    QColor colour, QColor outline, qreal outlineWidth, qreal embolden)
 {
-    const QPainterPath path = textPath(text, font, box);
+    QPainterPath path = textPath(text, font, box);
+    if (embolden > 0) {
+        // The cabinet font has no black weight; widening the outline gives the heavy letters
+        // a reel symbol needs.
+        QPainterPathStroker stroker;
+        stroker.setWidth(embolden);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        path = (path + stroker.createStroke(path)).simplified();
+    }
     const QRectF ink = path.boundingRect();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -223,13 +231,13 @@ QImage buttonFace(int w, int h, QColor base, const QString &big, const QString &
     if (small.isEmpty()) {
         const QFont f
             = cabinetFont(std::min(h * 0.56, w * 1.5 / std::max<qsizetype>(3, big.size())));
-        glossyText(p, big, f, r.adjusted(4, 2, -4, -2), text, outline, ow);
+        glossyText(p, big, f, r.adjusted(4, 2, -4, -2), text, outline, ow, 0.8);
     } else {
         const QFont f1
             = cabinetFont(std::min(h * 0.46, w * 1.45 / std::max<qsizetype>(3, big.size())));
         const QFont f2
             = cabinetFont(std::min(h * 0.27, w * 1.5 / std::max<qsizetype>(4, small.size())));
-        glossyText(p, big, f1, QRectF(3, 2, w - 6, h * 0.58), text, outline, ow);
+        glossyText(p, big, f1, QRectF(3, 2, w - 6, h * 0.58), text, outline, ow, 0.8);
         glossyText(p, small, f2, QRectF(3, h * 0.58, w - 6, h * 0.36), text, outline, ow * 0.8);
     }
     return img;

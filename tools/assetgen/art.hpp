@@ -37,7 +37,7 @@ QPainterPath textPath(const QString &text, const QFont &font, const QRectF &box)
 
 // Glossy lettering: a dark outline, a vertical gradient fill and a light upper sheen.
 void glossyText(QPainter &p, const QString &text, const QFont &font, const QRectF &box,
-    QColor colour, QColor outline, qreal outlineWidth);
+    QColor colour, QColor outline, qreal outlineWidth, qreal embolden = 0);
 
 // Plain lettering with a one-pixel drop shadow for small captions.
 void shadowText(QPainter &p, const QString &text, const QFont &font, const QRectF &box,

@@ -49,12 +49,20 @@ void background(Pictures &out)
         p.drawLine(QPointF(d + 442, 0), QPointF(d, 442));
     }
 
-    // Header band with the meters.
+    // Header band with the meters: royal blue under a gold rail, like the top glass.
     QLinearGradient header(0, 0, 0, 50);
-    header.setColorAt(0.0, QColor(170, 10, 28));
-    header.setColorAt(1.0, QColor(90, 0, 14));
+    header.setColorAt(0.0, QColor(40, 70, 200));
+    header.setColorAt(1.0, QColor(10, 24, 110));
     p.fillRect(QRectF(0, 0, 639, 50), header);
-    p.fillRect(QRectF(0, 47, 639, 3), goldGradient({ 0, 47 }, { 0, 50 }));
+    p.fillRect(QRectF(0, 47, 639, 3), goldGradient({0, 47}, {0, 50}));
+    // The machine's badge in the corner: the wild lion on a gold-rimmed red medallion.
+    QRadialGradient medal(QPointF(21, 21), 20);
+    medal.setColorAt(0.0, QColor(230, 40, 50));
+    medal.setColorAt(1.0, QColor(110, 0, 16));
+    p.setPen(QPen(goldGradient({3, 3}, {39, 39}), 2.5));
+    p.setBrush(medal);
+    p.drawEllipse(QPointF(22, 23), 18, 18);
+    drawFitted(p, emoji(fromUcs4(U'\U0001F981')), QRectF(10, 11, 24, 24));
     meter(p, QRectF(46, 4, 180, 39), QStringLiteral("CREDIT"));
     meter(p, QRectF(234, 4, 180, 39), QStringLiteral("WIN"));
     meter(p, QRectF(422, 4, 210, 39), QString());
@@ -84,19 +92,24 @@ void background(Pictures &out)
         goldFrame(p, col, 6, 2);
     }
 
-    // The button deck.
+    // The button deck: blue, with a red gold-rimmed well under every button.
     QLinearGradient deck(0, 358, 0, 442);
-    deck.setColorAt(0.0, QColor(160, 10, 26));
-    deck.setColorAt(1.0, QColor(70, 0, 10));
+    deck.setColorAt(0.0, QColor(30, 56, 180));
+    deck.setColorAt(1.0, QColor(6, 14, 70));
     p.fillRect(QRectF(0, 358, 639, 84), deck);
-    p.fillRect(QRectF(0, 358, 639, 3), goldGradient({ 0, 358 }, { 0, 361 }));
-    p.setBrush(QColor(20, 0, 4, 170));
+    p.fillRect(QRectF(0, 358, 639, 3), goldGradient({0, 358}, {0, 361}));
+    const auto well = [&p](const QRectF &r) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 0, 8));
+        p.drawRoundedRect(r, 8, 8);
+        goldFrame(p, r.adjusted(-1, -1, 1, 1), 9, 1.2);
+    };
     for (int row = 0; row < 2; ++row) {
         for (qreal x : kButtonLeft) {
-            p.drawRoundedRect(QRectF(x - 1.5, 360 + row * 40 - 0.5, 92, 41), 8, 8);
+            well(QRectF(x - 1, 361 + row * 40, 91, 40));
         }
     }
-    p.drawRoundedRect(QRectF(8050 / 15.0 - 2, 359, 97, 82), 10, 10);
+    well(QRectF(8050 / 15.0 - 1.5, 361, 96, 80));
     p.end();
     out[assets::background()] = img;
 }

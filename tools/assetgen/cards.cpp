@@ -211,16 +211,22 @@ QImage panel()
         p.drawLine(QPointF(r.left() + radius, r.bottom() + 1),
             QPointF(r.right() - radius, r.bottom() + 1));
     };
-    well(QRectF(68, 68, 112, 165), 8);
-    for (const QPointF &at :
-        { QPointF(14, 70), QPointF(177, 70), QPointF(14, 174), QPointF(177, 174) }) {
-        well(QRectF(at, QSizeF(58, 58)), 8);
-    }
+    // One well holds the card and the four suit buttons, another the history strip.
+    well(QRectF(11, 67, 232, 168), 10);
     well(QRectF(20, 260, 214, 41), 6);
+    // The amount at risk is shown on a plate at the top.
+    QLinearGradient plate(0, 3, 0, 31);
+    plate.setColorAt(0.0, QColor(150, 10, 26));
+    plate.setColorAt(1.0, QColor(70, 0, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(plate);
+    p.drawRoundedRect(QRectF(26, 3, 202, 29), 8, 8);
+    goldFrame(p, QRectF(25, 2, 204, 31), 9, 2);
     // A faint double-up emblem fills the space between the suit buttons.
     p.setOpacity(0.18);
-    drawSuit(p, Suit::hearts, QRectF(18, 136, 24, 24));
-    drawSuit(p, Suit::spades, QRectF(212, 136, 24, 24));
+    drawSuit(p, Suit::hearts, QRectF(31, 138, 18, 18));
+    drawSuit(p, Suit::spades, QRectF(195, 138, 18, 18));
+    drawSuit(p, Suit::clubs, QRectF(118, 334, 18, 18));
     p.setOpacity(1.0);
     return img;
 }

@@ -89,17 +89,18 @@ void addPayTable(Pictures &out)
             cabinetFont(12), QRectF(110, y, 126, 15), kCream, QColor(0, 0, 0, 200),
             Qt::AlignRight | Qt::AlignVCenter);
     }
-    shadowText(p, QStringLiteral("FREE GAMES"), cabinetFont(14), QRectF(22, 316, 210, 16), kGold,
+    shadowText(p, QStringLiteral("FREE GAMES"), cabinetFont(14), QRectF(22, 318, 210, 16), kGold,
         QColor(0, 0, 0, 200), Qt::AlignLeft | Qt::AlignVCenter);
     // The award counts the game that triggers it, so the free games that follow are one fewer.
-    QStringList awards;
+    QStringList counts, games;
     for (int n = 3; n <= 5; ++n) {
-        awards << QStringLiteral("%1 scatters: %2")
-                      .arg(n)
-                      .arg(tables::freeSpinAward[static_cast<std::size_t>(n)] - 1);
+        counts << QString::number(n);
+        games << QString::number(tables::freeSpinAward[static_cast<std::size_t>(n)] - 1);
     }
-    shadowText(p, awards.join(QStringLiteral("\n")), cabinetFont(11), QRectF(22, 332, 210, 38),
-        kCream, QColor(0, 0, 0, 200), Qt::AlignLeft | Qt::AlignTop);
+    shadowText(p,
+        QStringLiteral("%1 scatters start %2 free games").arg(counts.join(", "), games.join(", ")),
+        cabinetFont(12), QRectF(22, 336, 216, 30), kCream, QColor(0, 0, 0, 200),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
 
     const QRectF wild(254, 193, 236, 178);
     box(p, wild);

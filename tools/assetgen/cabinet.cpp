@@ -54,12 +54,12 @@ void background(Pictures &out)
     header.setColorAt(0.0, QColor(40, 70, 200));
     header.setColorAt(1.0, QColor(10, 24, 110));
     p.fillRect(QRectF(0, 0, 639, 50), header);
-    p.fillRect(QRectF(0, 47, 639, 3), goldGradient({0, 47}, {0, 50}));
+    p.fillRect(QRectF(0, 47, 639, 3), goldGradient({ 0, 47 }, { 0, 50 }));
     // The machine's badge in the corner: the wild lion on a gold-rimmed red medallion.
     QRadialGradient medal(QPointF(21, 21), 20);
     medal.setColorAt(0.0, QColor(230, 40, 50));
     medal.setColorAt(1.0, QColor(110, 0, 16));
-    p.setPen(QPen(goldGradient({3, 3}, {39, 39}), 2.5));
+    p.setPen(QPen(goldGradient({ 3, 3 }, { 39, 39 }), 2.5));
     p.setBrush(medal);
     p.drawEllipse(QPointF(22, 23), 18, 18);
     drawFitted(p, emoji(fromUcs4(U'\U0001F981')), QRectF(10, 11, 24, 24));
@@ -97,7 +97,7 @@ void background(Pictures &out)
     deck.setColorAt(0.0, QColor(30, 56, 180));
     deck.setColorAt(1.0, QColor(6, 14, 70));
     p.fillRect(QRectF(0, 358, 639, 84), deck);
-    p.fillRect(QRectF(0, 358, 639, 3), goldGradient({0, 358}, {0, 361}));
+    p.fillRect(QRectF(0, 358, 639, 3), goldGradient({ 0, 358 }, { 0, 361 }));
     const auto well = [&p](const QRectF &r) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(60, 0, 8));

@@ -70,19 +70,19 @@ QImage cabinetPreview(const Pictures &all)
 {
     QImage img = all.at(assets::background()).copy();
     QPainter p(&img);
-    const qreal reelLeft[] = {800, 2430, 4090, 5750, 7390};
+    const qreal reelLeft[] = { 800, 2430, 4090, 5750, 7390 };
     for (int r = 1; r <= 5; ++r) {
         const QImage &strip = all.at(assets::reelStrip(r));
         p.drawImage(QPointF(reelLeft[r - 1] / 15, 800 / 15.0), strip, QRectF(0, 100 * r, 100, 300));
     }
-    const int left[] = {6, 2, 4, 12, 11, 9, 1, 8, 10, 7, 5, 3, 13};
-    const int right[] = {14, 18, 25, 22, 21, 23, 1, 15, 17, 20, 16, 19, 24};
+    const int left[] = { 6, 2, 4, 12, 11, 9, 1, 8, 10, 7, 5, 3, 13 };
+    const int right[] = { 14, 18, 25, 22, 21, 23, 1, 15, 17, 20, 16, 19, 24 };
     for (int slot = 0; slot < 13; ++slot) {
         const qreal top = (720 + 356 * slot) / 15.0;
         p.drawImage(QPointF(120 / 15.0, top), all.at(assets::lineTab(left[slot])));
         p.drawImage(QPointF(9070 / 15.0, top), all.at(assets::lineTab(right[slot])));
     }
-    const qreal buttonLeft[] = {135, 1450, 2770, 4090, 5415, 6735};
+    const qreal buttonLeft[] = { 135, 1450, 2770, 4090, 5415, 6735 };
     for (int i = 1; i <= 6; ++i) {
         const QString top = i <= 5 ? assets::linesButton(i) : assets::coinButton();
         p.drawImage(QPointF(buttonLeft[i - 1] / 15, 5400 / 15.0), all.at(top));

@@ -55,7 +55,8 @@ QImage letterCell(const Look &look, const QString &letter)
     QImage img = canvas(kCell, kCell, kReelGround);
     QPainter p(&img);
     tile(p, QRectF(3, 3, 94, 94), look.centre, look.edge);
-    glossyText(p, letter, cabinetFont(80), QRectF(8, 6, 84, 88), look.letter, look.letter.darker(300), 4.0, 6.0);
+    glossyText(p, letter, cabinetFont(80), QRectF(8, 6, 84, 88), look.letter,
+        look.letter.darker(300), 4.0, 6.0);
     return img;
 }
 

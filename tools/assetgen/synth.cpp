@@ -87,9 +87,12 @@ void note(Buffer &b, Voice v, double t, double dur, double midi, double amp, dou
         double y = 0;
         switch (v) {
         case Voice::bell: {
-            const double index = (1.5 + 4 * brightness) * std::exp(-x * 6);
-            y = std::sin(
-                    kTwoPi * f * x + index * std::sin(kTwoPi * f * 3.5 * x) * partial(f, 5, rate))
+            // FM sidebands reach about (index + 1) modulator steps out; keeping them below
+            // ~9 kHz and the Nyquist limit avoids both aliasing and a glassy harshness.
+            const double ceiling = std::min(9000.0, rate * 0.45);
+            const double maxIndex = std::max(0.0, (ceiling / f - 1) / 3.5 - 1);
+            const double index = std::min(maxIndex, 1.5 + 4 * brightness) * std::exp(-x * 6);
+            y = std::sin(kTwoPi * f * x + index * std::sin(kTwoPi * f * 3.5 * x))
                 * envelope(x, dur, 0.002, 3.0);
             y += 0.3 * std::sin(kTwoPi * f * 2 * x) * partial(f, 2, rate)
                 * envelope(x, dur, 0.002, 7.0);

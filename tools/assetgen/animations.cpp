@@ -61,7 +61,7 @@ void addAnimations(Pictures &out)
     for (int i = 1; i <= assets::kScatterFrames; ++i) {
         const qreal t = (i - 1) / qreal(assets::kScatterFrames - 1);
         const qreal ease = -std::cos(std::numbers::pi * t);
-        out[assets::scatterFrame(i)] = scatterScene(11.0 * ease, (1 + ease) / 2);
+        out[assets::scatterFrame(i)] = scatterScene(8.0 * ease, (1 + ease) / 2);
     }
     QImage plain = canvas(100, 100, QColor(0xD6, 0xF7, 0xC6));
     out[assets::highlight()] = plain;

@@ -60,6 +60,8 @@ QPainterPath suitPath(Suit s)
         path.lineTo(0.7, 0.98);
         path.quadTo(0.55, 0.86, 0.53, 0.6);
         path.closeSubpath();
+        // The hub fills the gap the three leaves leave above the stem.
+        path.addEllipse(QPointF(0.5, 0.52), 0.13, 0.13);
         path.setFillRule(Qt::WindingFill);
         break;
     }

@@ -120,7 +120,8 @@ QImage scatterScene(qreal angle, qreal glow)
     g.setColorAt(0.76, QColor(120, 52, 20));
     g.setColorAt(1.0, QColor(70, 28, 10));
     p.fillRect(sky, g);
-    const QPointF sun(50, 71);
+    // The sun sets to the right of the elephant so it is seen, not hidden behind it.
+    const QPointF sun(68, 71);
     for (int i = 0; i < 12; ++i) {
         QPainterPath ray;
         const qreal a0 = std::numbers::pi + i * std::numbers::pi / 12 + angle * 0.01;
@@ -139,9 +140,10 @@ QImage scatterScene(qreal angle, qreal glow)
     p.restore();
 
     p.save();
-    p.translate(50, 84);
+    p.setClipPath(skyPath);
+    p.translate(48, 84);
     p.rotate(angle);
-    drawFitted(p, emoji(fromUcs4(U'\U0001F418')), QRectF(-38, -70, 76, 72));
+    drawFitted(p, emoji(fromUcs4(U'\U0001F418')), QRectF(-31, -64, 62, 62));
     p.restore();
     // The scatter's name on a band of the frame, as cabinets label their feature symbol.
     QPainterPath band;

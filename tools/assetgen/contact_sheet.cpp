@@ -99,17 +99,19 @@ QImage gamblePreview(const Pictures &all)
     QImage img = all.at(assets::gamblePanel()).copy();
     QPainter p(&img);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QPointF suits[] = {{240, 1080}, {2680, 1080}, {240, 2640}, {2680, 2640}};
+    const QPointF suits[] = { { 240, 1080 }, { 2680, 1080 }, { 240, 2640 }, { 2680, 2640 } };
     for (int i = 0; i < 4; ++i) {
         p.drawImage(suits[i] / 15 + QPointF(2, 2), all.at(assets::card(6 + i)));
     }
-    p.drawImage(QRectF(1080 / 15.0, 1080 / 15.0, 1560 / 15.0, 2355 / 15.0), all.at(assets::card(3)));
+    p.drawImage(
+        QRectF(1080 / 15.0, 1080 / 15.0, 1560 / 15.0, 2355 / 15.0), all.at(assets::card(3)));
     p.drawImage(QPointF(60 / 15.0, 3480 / 15.0), all.at(assets::redButton()));
     p.drawImage(QPointF(1100 / 15.0, 3480 / 15.0), all.at(assets::takeWinButton()));
     p.drawImage(QPointF(2680 / 15.0, 3480 / 15.0), all.at(assets::blackButton()));
-    const int history[] = {7, 6, 9, 8};
+    const int history[] = { 7, 6, 9, 8 };
     for (int k = 0; k < 4; ++k) {
-        p.drawImage(QRectF((360 + 600 * k) / 15.0, 3960 / 15.0, 33, 33), all.at(assets::card(history[k])));
+        p.drawImage(
+            QRectF((360 + 600 * k) / 15.0, 3960 / 15.0, 33, 33), all.at(assets::card(history[k])));
     }
     p.drawImage(QPointF(700 / 15.0, 5000 / 15.0), all.at(assets::winBanner()));
     shadowText(p, QStringLiteral("At Risk  300"), cabinetFont(22), QRectF(32, 3, 193, 27),

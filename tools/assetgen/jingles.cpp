@@ -76,7 +76,7 @@ void winJingle(Buffer &b, int level)
     const double step = total > 4 ? 0.12 : 0.095;
     const int steps = static_cast<int>((total - tail) / step);
     // Bigger wins climb higher and pile on more voices.
-    const double base = kC5 + (level >= 10 ? 5 : level >= 7 ? 2 : 0);
+    const double base = kC5 + (level >= 12 ? 7 : level >= 10 ? 5 : level >= 7 ? 2 : 0);
     const Voice lead = level >= 12 ? Voice::brass : level >= 8 ? Voice::square : Voice::pluck;
     Noise hat(static_cast<std::uint32_t>(level + 1));
     // The melody the long jingles sing over the arpeggios (scale steps above the chord root).
@@ -104,7 +104,7 @@ void winJingle(Buffer &b, int level)
         const int every = level >= 12 ? 1 : level >= 8 ? 2 : 4;
         if (i % every == 0) {
             note(b, Voice::bell, t, step * 2,
-                root + kArpeggio[(i + 4) % 8] + (level >= 10 ? 24 : 12), 0.08 + 0.02 * level, 1.0);
+                root + kArpeggio[(i + 4) % 8] + (level >= 8 ? 24 : 12), 0.04 + 0.03 * level, 1.0);
         }
     }
     finalChord(b, steps * step, base + 12, level, bright);

@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 namespace slot
 {
@@ -13,53 +14,51 @@ namespace slot
 namespace
 {
 
-// A suit symbol filling box.
-QPainterPath suitPath(int suit, const QRectF &box)
+QPainterPath ellipse(qreal x, qreal y, qreal w, qreal h)
 {
-    const qreal x = box.x(), y = box.y(), w = box.width(), h = box.height();
     QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    auto stem = [&] {
-        QPainterPath foot;
-        foot.moveTo(x + w * 0.5, y + h * 0.55);
-        foot.lineTo(x + w * 0.68, y + h);
-        foot.lineTo(x + w * 0.32, y + h);
-        foot.closeSubpath();
-        path.addPath(foot);
-    };
+    path.addEllipse(QRectF(x, y, w, h));
+    return path;
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
+// A suit symbol in the unit square; the pieces are united, so overlaps never leave holes.
+QPainterPath unitSuit(int suit)
+{
+    const QPainterPath foot = polygon({ { 0.5, 0.55 }, { 0.68, 1.0 }, { 0.32, 1.0 } });
     switch (suit) {
     case kHearts:
-        path.addEllipse(QRectF(x, y, w * 0.55, h * 0.5));
-        path.addEllipse(QRectF(x + w * 0.45, y, w * 0.55, h * 0.5));
-        path.moveTo(x + w * 0.03, y + h * 0.35);
-        path.lineTo(x + w * 0.5, y + h);
-        path.lineTo(x + w * 0.97, y + h * 0.35);
-        path.closeSubpath();
-        break;
+        return ellipse(0, 0, 0.55, 0.5)
+            .united(ellipse(0.45, 0, 0.55, 0.5))
+            .united(polygon({ { 0.03, 0.35 }, { 0.5, 1.0 }, { 0.97, 0.35 } }));
     case kDiamonds:
-        path.moveTo(x + w * 0.5, y);
-        path.lineTo(x + w * 0.9, y + h * 0.5);
-        path.lineTo(x + w * 0.5, y + h);
-        path.lineTo(x + w * 0.1, y + h * 0.5);
-        path.closeSubpath();
-        break;
+        return polygon({ { 0.5, 0 }, { 0.9, 0.5 }, { 0.5, 1.0 }, { 0.1, 0.5 } });
     case kClubs:
-        path.addEllipse(QRectF(x + w * 0.28, y, w * 0.44, h * 0.42));
-        path.addEllipse(QRectF(x, y + h * 0.33, w * 0.44, h * 0.42));
-        path.addEllipse(QRectF(x + w * 0.56, y + h * 0.33, w * 0.44, h * 0.42));
-        stem();
-        break;
+        return ellipse(0.28, 0, 0.44, 0.42)
+            .united(ellipse(0, 0.33, 0.44, 0.42))
+            .united(ellipse(0.56, 0.33, 0.44, 0.42))
+            .united(foot);
     default: // spades
-        path.addEllipse(QRectF(x, y + h * 0.3, w * 0.55, h * 0.42));
-        path.addEllipse(QRectF(x + w * 0.45, y + h * 0.3, w * 0.55, h * 0.42));
-        path.moveTo(x + w * 0.03, y + h * 0.45);
-        path.lineTo(x + w * 0.5, y);
-        path.lineTo(x + w * 0.97, y + h * 0.45);
-        path.closeSubpath();
-        stem();
-        break;
+        return ellipse(0, 0.3, 0.55, 0.42)
+            .united(ellipse(0.45, 0.3, 0.55, 0.42))
+            .united(polygon({ { 0.03, 0.47 }, { 0.5, 0 }, { 0.97, 0.47 } }))
+            .united(foot);
     }
-    return path;
+}
+
+QPainterPath suitPath(int suit, const QRectF &box)
+{
+    QTransform t;
+    t.translate(box.x(), box.y());
+    t.scale(box.width(), box.height());
+    return t.map(unitSuit(suit));
 }
 
 QColor suitColour(int suit)

@@ -70,6 +70,12 @@ CabinetPictures load()
     }
     c.ImageList2 = imageList(assets::kImageList2, assets::imageList2);
     c.imagelistcards = imageList(assets::kCards, assets::card);
+    c.panelBackground = QPixmap(assets::gamblePanel());
+    c.redFace = QPixmap(assets::redButton());
+    c.blackFace = QPixmap(assets::blackButton());
+    c.cancelbetFace = QPixmap(assets::takeWinButton());
+    c.gambleWinBanner = QPixmap(assets::winBanner());
+    c.gambleLoseBanner = QPixmap(assets::loseBanner());
     return c;
 }
 

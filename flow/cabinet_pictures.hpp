@@ -20,6 +20,8 @@ struct CabinetPictures {
     ImageList ImageList1; // 1..20 scatter frames, 21 the cell highlight
     ImageList ImageList2; // 1..18 wild frames, 19..34 multiplier overlays
     ImageList imagelistcards; // four aces, the joker, four suit symbols
+    // The gamble panel: its background, RED, BLACK, TAKE WIN, and the WIN and LOSE banners.
+    QPixmap panelBackground, redFace, blackFace, cancelbetFace, gambleWinBanner, gambleLoseBanner;
 };
 
 CabinetPictures loadCabinetPictures();

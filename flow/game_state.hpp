@@ -40,6 +40,7 @@ struct MainState {
     Short keyguard = 0;
     Money lastcollect = 0;
     Money atrisk = 0;
+    Money gamblestake = 0; // atrisk as the gamble opened: what TAKE WIN's result replaces in total
     Short historycount = 0;
 
     // Reel outcome.

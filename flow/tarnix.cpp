@@ -4,6 +4,7 @@
 #include "display/pacing.hpp"
 #include "flow/money_display.hpp"
 #include "flow/sound_out.hpp"
+#include "gamble/double_panel.hpp"
 #include "rules/reel_motion.hpp"
 
 #include <QApplication>
@@ -54,6 +55,14 @@ void Tarnix::wireEvents()
     }
     connect(COINSIN, &QAbstractButton::clicked, this, &Tarnix::COINSIN_Click);
     connect(takewin, &QAbstractButton::clicked, this, &Tarnix::takewin_Click);
+    connect(doublebutton, &QAbstractButton::clicked, this, &Tarnix::doublebutton_Click);
+    connect(pandouble->cancelbet, &QAbstractButton::clicked, this, &Tarnix::cancelbet_Click);
+    connect(pandouble->betred, &QAbstractButton::clicked, this, &Tarnix::betred_Click);
+    connect(pandouble->betblack, &QAbstractButton::clicked, this, &Tarnix::betblack_Click);
+    for (int i = 1; i <= 4; ++i) {
+        connect(pandouble->suitbet(i), &QAbstractButton::clicked, this,
+            [this, i] { suitbet_Click(i); });
+    }
     connect(mnuquickcredit, &QAction::triggered, this, &Tarnix::mnuquickcredit_Click);
     connect(mnuzerocredit, &QAction::triggered, this, &Tarnix::mnuzerocredit_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);

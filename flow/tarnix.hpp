@@ -20,6 +20,8 @@ class QAction;
 namespace slot
 {
 
+class DoublePanel;
+enum class GambleBet;
 class LineLayer;
 class LineSegment;
 
@@ -53,6 +55,13 @@ public:
     // Collect and the feature's next game.
     void takewin_Click();
 
+    // The gamble: double up a win on a card's colour or suit.
+    void doublebutton_Click();
+    void cancelbet_Click();
+    void betred_Click();
+    void betblack_Click();
+    void suitbet_Click(int Index);
+
     // Menu commands and the end of the program.
     void mnuexit_Click();
 
@@ -83,7 +92,7 @@ public:
     OneBased<QLabel, 26> lin;
     LineLayer *lines = nullptr;
     OneBased<LineSegment, 6> Lineflash;
-    QWidget *pandouble = nullptr;
+    DoublePanel *pandouble = nullptr;
     OneBased<PictureButton, 5> payline;
     OneBased<PictureButton, 6> play;
     PictureButton *COINSIN = nullptr, *doublebutton = nullptr, *takewin = nullptr;
@@ -110,6 +119,9 @@ private:
     void endProgram();
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);
+    void gambleDraw(GambleBet bet);
+    void gambleWon(GambleBet bet);
+    void gambleLost(GambleBet bet);
 
     Services &services;
     bool KeyPreview = true;

@@ -3,6 +3,7 @@
 #include "display/pacing.hpp"
 #include "display/twips.hpp"
 #include "flow/tarnix.hpp"
+#include "gamble/double_panel.hpp"
 
 #include <QMenuBar>
 
@@ -158,7 +159,7 @@ void Tarnix::buildControls()
     pannomoney->setFrameStyle(QFrame::Box | QFrame::Raised);
     pannomoney->hide();
 
-    pandouble = new QWidget(client);
+    pandouble = new DoublePanel(pictures, client);
     pandouble->setGeometry(twipsRect(2940, 60, 3840, 5655));
     pandouble->hide();
 }

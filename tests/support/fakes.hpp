@@ -42,11 +42,19 @@ public:
             onSleep();
         }
     }
-    void processEvents() override { ++eventPoints; }
+    // The hook stands for events that were queued while the thread was blocked.
+    void processEvents() override
+    {
+        ++eventPoints;
+        if (onProcessEvents) {
+            onProcessEvents();
+        }
+    }
     long long sleptMs = 0;
     int sleeps = 0;
     int eventPoints = 0;
     std::function<void()> onSleep;
+    std::function<void()> onProcessEvents;
 };
 
 } // namespace slot::test

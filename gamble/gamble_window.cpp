@@ -1,0 +1,160 @@
+// The cabinet's side of the double-up: opening the panel, the draws and their endings, and
+// TAKE WIN. The money moves in the core; this file moves the controls.
+#include "display/pacing.hpp"
+#include "flow/money_display.hpp"
+#include "flow/sound_out.hpp"
+#include "flow/tarnix.hpp"
+#include "gamble/double_panel.hpp"
+#include "gamble/gamble_rules.hpp"
+
+namespace slot
+{
+
+namespace
+{
+constexpr int kLossPauseMs = 3000;
+} // namespace
+
+void Tarnix::doublebutton_Click()
+{
+    // A click queued during a game reaches the game's last event point after the offer came
+    // on; the game would then re-enable the bet buttons under the open panel.
+    if (gameRunning() || !pandouble->isHidden()) {
+        return;
+    }
+    DoublePanel &g = *pandouble;
+    services.sound.play(124);
+    g.showCard(5);
+    g.showSuitFaces();
+    flasher.each([](QLabel *cell) { cell->hide(); });
+    Timer1->stop();
+    Timerscatters->stop();
+    Timer4->stop();
+    Timerwincounter->stop();
+    doublebutton->setEnabled(false);
+    COINSIN->setEnabled(false);
+    g.cancelbet->setEnabled(true);
+    g.show();
+    g.raise();
+    g.gamblewin->hide();
+    g.gamblelose->hide();
+    payline.each([](PictureButton *b) { b->setEnabled(false); });
+    play.each([](PictureButton *b) { b->setEnabled(false); });
+    openGamble(state, player);
+    showWin(state.atrisk);
+    g.lblblackred->show();
+    g.lblsuit->show();
+    g.showAmounts(state.atrisk);
+    g.enableBets(
+        betAllowed(state, player, GambleBet::Red), betAllowed(state, player, GambleBet::Hearts));
+    refreshCredit();
+    KeyPreview = false;
+    services.pacing.processEvents();
+}
+
+void Tarnix::cancelbet_Click()
+{
+    if (pandouble->drawRunning || pandouble->isHidden()) {
+        return;
+    }
+    pandouble->hide();
+    doublebutton->setEnabled(false);
+    takeGambleWin(state, player);
+    services.sound.play(107);
+    refreshCredit();
+    LABWIN->setText(QString::fromStdString(plainCredits(state.atrisk)));
+    payline.each([](PictureButton *b) { b->setEnabled(true); });
+    play.each([](PictureButton *b) { b->setEnabled(true); });
+    COINSIN->setEnabled(true);
+    setFocus();
+    KeyPreview = true;
+}
+
+void Tarnix::betred_Click()
+{
+    gambleDraw(GambleBet::Red);
+}
+
+void Tarnix::betblack_Click()
+{
+    gambleDraw(GambleBet::Black);
+}
+
+void Tarnix::suitbet_Click(int Index)
+{
+    if (Index >= 1 && Index <= 4) {
+        gambleDraw(suitBet(Index));
+    }
+}
+
+void Tarnix::gambleDraw(GambleBet bet)
+{
+    DoublePanel &g = *pandouble;
+    if (g.drawRunning || g.isHidden() || !betAllowed(state, player, bet)) {
+        return;
+    }
+    g.drawRunning = true;
+    services.sound.play(124);
+    g.hideBanner(g.gamblewin);
+    const int card = drawGambleCard(state, services.rng);
+    g.setRisk(state.atrisk);
+    g.recordCard(state.historycount, card);
+    g.showCard(card);
+    services.pacing.processEvents();
+    if (ended) {
+        g.drawRunning = false;
+        return;
+    }
+    if (betWins(bet, card)) {
+        gambleWon(bet);
+    } else {
+        gambleLost(bet);
+    }
+    g.drawRunning = false;
+}
+
+void Tarnix::gambleWon(GambleBet bet)
+{
+    DoublePanel &g = *pandouble;
+    services.sound.play(winSoundOf(bet));
+    winDraw(state, bet);
+    g.cancelbet->setEnabled(true);
+    g.enableBets(
+        betAllowed(state, player, GambleBet::Red), betAllowed(state, player, GambleBet::Hearts));
+    g.showAmounts(state.atrisk);
+    g.slideBanner(g.gamblewin, services.pacing);
+}
+
+void Tarnix::gambleLost(GambleBet bet)
+{
+    DoublePanel &g = *pandouble;
+    doublebutton->setEnabled(false);
+    services.sound.play(125);
+    g.slideBanner(g.gamblelose, services.pacing);
+    g.lblblackred->hide();
+    g.lblsuit->hide();
+    g.risklab->setText(QStringLiteral("No Win  "));
+    g.betred->setEnabled(false);
+    g.betblack->setEnabled(false);
+    g.cancelbet->setEnabled(false);
+    g.repaint();
+    services.pacing.processEvents();
+    if (ended) {
+        return;
+    }
+    services.pacing.sleep(kLossPauseMs);
+    g.hide();
+    refreshCredit();
+    LABWIN->setText(QStringLiteral("No Win"));
+    // The suit bet's loss also clears the stake's dollars; a colour loss leaves them shown.
+    if (isSuitBet(bet)) {
+        lblwin->setText(QStringLiteral(" "));
+    }
+    payline.each([](PictureButton *b) { b->setEnabled(true); });
+    play.each([](PictureButton *b) { b->setEnabled(true); });
+    COINSIN->setEnabled(true);
+    setFocus();
+    KeyPreview = true;
+}
+
+} // namespace slot

@@ -106,22 +106,23 @@ void Tarnix::buildControls()
         }
     }
 
-    const QColor gold(0xf7, 0xd3, 0x5c), blue(0x7f, 0xc8, 0xff);
-    PANELBANK = label(client, twipsRect(795, 300, 1500, 420), 14, gold);
+    // Amounts sit on the cream meter panels of the background: dark ink reads best there.
+    const QColor gold(0xf7, 0xd3, 0x5c), ink(0x8a, 0x10, 0x10), blue(0x12, 0x3c, 0xb0);
+    PANELBANK = label(client, twipsRect(795, 300, 1500, 420), 14, ink);
     Lblcredit = label(client, twipsRect(2000, 50, 1500, 330), 11, blue);
-    LABWIN = label(client, twipsRect(3600, 300, 2400, 420), 14, gold);
+    LABWIN = label(client, twipsRect(3600, 300, 2400, 420), 14, ink);
     lblwin = label(client, twipsRect(4200, 50, 1500, 330), 11, blue);
     LABLASTBET = new QLabel(client);
     LABLASTBET->setGeometry(twipsRect(6900, 40, 1800, 330));
     LABLASTBET->setPixmap(pictures.lastBetTitle);
     LABLASTBET->setScaledContents(true);
-    lbllast = label(client, twipsRect(7200, 330, 1500, 420), 14, gold);
+    lbllast = label(client, twipsRect(7200, 330, 1500, 420), 14, ink);
     LABTHISWIN = new QLabel(client);
     LABTHISWIN->setGeometry(LABLASTBET->geometry());
     LABTHISWIN->setPixmap(pictures.thisWinTitle);
     LABTHISWIN->setScaledContents(true);
     LABTHISWIN->hide();
-    Lblcurrentwin = label(client, lbllast->geometry(), 14, gold);
+    Lblcurrentwin = label(client, lbllast->geometry(), 14, ink);
     Lblcurrentwin->hide();
 
     spinsleft = label(client, twipsRect(135, 5480, 5300, 450), 13, gold);

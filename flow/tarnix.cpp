@@ -1,6 +1,7 @@
 // The cabinet's start-up, its end, and the commands that need no game.
 #include "flow/tarnix.hpp"
 
+#include "display/controls.hpp"
 #include "display/pacing.hpp"
 #include "flow/money_display.hpp"
 #include "flow/sound_out.hpp"
@@ -17,17 +18,7 @@ namespace slot
 
 namespace
 {
-QString plain(long long amount)
-{
-    return QString::fromStdString(plainCredits(amount));
-}
 
-QString money(long long amount)
-{
-    const QString point = QLocale().decimalPoint();
-    const char separator = point.isEmpty() ? '.' : point.at(0).toLatin1();
-    return QString::fromStdString(dollars(amount, separator ? separator : '.'));
-}
 } // namespace
 
 Tarnix::Tarnix(PlayerState &playerState, Services &s, QWidget *parent)
@@ -101,16 +92,16 @@ bool Tarnix::Form_Load()
 
 void Tarnix::refreshCredit()
 {
-    PANELBANK->setText(plain(player.bank));
-    Lblcredit->setText(money(player.bank));
+    PANELBANK->setText(plainText(player.bank));
+    Lblcredit->setText(moneyText(player.bank));
     PANELBANK->repaint();
     Lblcredit->repaint();
 }
 
 void Tarnix::showWin(Money amount)
 {
-    LABWIN->setText(plain(amount));
-    lblwin->setText(money(amount));
+    LABWIN->setText(plainText(amount));
+    lblwin->setText(moneyText(amount));
     LABWIN->repaint();
     lblwin->repaint();
 }

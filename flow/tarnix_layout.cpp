@@ -1,4 +1,5 @@
 // The cabinet's controls at their places: positions are given in twips, 15 to a pixel.
+#include "display/controls.hpp"
 #include "display/line_layer.hpp"
 #include "display/pacing.hpp"
 #include "display/twips.hpp"
@@ -12,29 +13,6 @@ namespace slot
 
 namespace
 {
-
-QLabel *label(QWidget *parent, const QRect &r, int points, const QColor &color, bool bold = true)
-{
-    auto *l = new QLabel(parent);
-    l->setGeometry(r);
-    QFont f(QStringLiteral("Comic Neue"));
-    f.setPointSize(points);
-    f.setBold(bold);
-    l->setFont(f);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
-    l->setPalette(pal);
-    return l;
-}
-
-PictureButton *button(QWidget *parent, const QRect &r, const QPixmap &face, const QString &caption)
-{
-    auto *b = new PictureButton(parent);
-    b->setGeometry(r);
-    b->setText(caption);
-    b->setFace(face);
-    return b;
-}
 
 constexpr int kReelLeft[6] = { 0, 800, 2430, 4090, 5750, 7390 };
 constexpr int kReelTop = 800;
@@ -108,49 +86,49 @@ void Tarnix::buildControls()
 
     // Amounts sit on the cream meter panels of the background: dark ink reads best there.
     const QColor gold(0xf7, 0xd3, 0x5c), ink(0x8a, 0x10, 0x10), blue(0x12, 0x3c, 0xb0);
-    PANELBANK = label(client, twipsRect(795, 300, 1500, 420), 14, ink);
-    Lblcredit = label(client, twipsRect(2000, 50, 1500, 330), 11, blue);
-    LABWIN = label(client, twipsRect(3600, 300, 2400, 420), 14, ink);
-    lblwin = label(client, twipsRect(4200, 50, 1500, 330), 11, blue);
+    PANELBANK = makeLabel(client, twipsRect(795, 300, 1500, 420), 14, ink);
+    Lblcredit = makeLabel(client, twipsRect(2000, 50, 1500, 330), 11, blue);
+    LABWIN = makeLabel(client, twipsRect(3600, 300, 2400, 420), 14, ink);
+    lblwin = makeLabel(client, twipsRect(4200, 50, 1500, 330), 11, blue);
     LABLASTBET = new QLabel(client);
     LABLASTBET->setGeometry(twipsRect(6900, 40, 1800, 330));
     LABLASTBET->setPixmap(pictures.lastBetTitle);
     LABLASTBET->setScaledContents(true);
-    lbllast = label(client, twipsRect(7200, 330, 1500, 420), 14, ink);
+    lbllast = makeLabel(client, twipsRect(7200, 330, 1500, 420), 14, ink);
     LABTHISWIN = new QLabel(client);
     LABTHISWIN->setGeometry(LABLASTBET->geometry());
     LABTHISWIN->setPixmap(pictures.thisWinTitle);
     LABTHISWIN->setScaledContents(true);
     LABTHISWIN->hide();
-    Lblcurrentwin = label(client, lbllast->geometry(), 14, ink);
+    Lblcurrentwin = makeLabel(client, lbllast->geometry(), 14, ink);
     Lblcurrentwin->hide();
 
-    spinsleft = label(client, twipsRect(135, 5480, 5300, 450), 13, gold);
+    spinsleft = makeLabel(client, twipsRect(135, 5480, 5300, 450), 13, gold);
 
     for (int i = 1; i <= 5; ++i) {
         static const char *captions[]
             = { "", "1 LINE", "5 LINES", "10 LINES", "20 LINES", "25 LINES" };
         payline.set(i,
-            button(client, twipsRect(kButtonLeft[i], 5400, 1330, 600),
+            makeButton(client, twipsRect(kButtonLeft[i], 5400, 1330, 600),
                 pictures.paylineFace[static_cast<std::size_t>(i)],
                 QString::fromLatin1(captions[i])));
     }
-    COINSIN = button(
+    COINSIN = makeButton(
         client, twipsRect(6735, 5400, 1330, 600), pictures.coinFace, QStringLiteral("INSERT COIN"));
-    doublebutton = button(client, twipsRect(8050, 5400, 1400, 1200), pictures.doubleFace,
+    doublebutton = makeButton(client, twipsRect(8050, 5400, 1400, 1200), pictures.doubleFace,
         QStringLiteral("Double Up"));
     doublebutton->setEnabled(false);
     for (int i = 1; i <= 6; ++i) {
         play.set(i,
-            button(client, twipsRect(kButtonLeft[i], 6000, 1330, 600),
+            makeButton(client, twipsRect(kButtonLeft[i], 6000, 1330, 600),
                 pictures.playFace[static_cast<std::size_t>(i)],
                 QStringLiteral("BET %1").arg(tables::betPerButton[static_cast<std::size_t>(i)])));
     }
-    takewin = button(
+    takewin = makeButton(
         client, twipsRect(5520, 5640, 2115, 600), pictures.takewinFace, QStringLiteral("COLLECT"));
     takewin->hide();
 
-    pannomoney = label(client, twipsRect(3000, 2500, 3600, 800), 16, QColor(Qt::yellow));
+    pannomoney = makeLabel(client, twipsRect(3000, 2500, 3600, 800), 16, QColor(Qt::yellow));
     pannomoney->setText(QStringLiteral("Not enough credit !"));
     pannomoney->setAlignment(Qt::AlignCenter);
     pannomoney->setAutoFillBackground(true);

@@ -2,6 +2,7 @@
 // blocks the thread are repainted at once, or the player would not see them.
 #include "gamble/double_panel.hpp"
 
+#include "display/controls.hpp"
 #include "display/pacing.hpp"
 #include "display/twips.hpp"
 #include "flow/money_display.hpp"
@@ -21,35 +22,7 @@ constexpr int kBannerLeft = 700;
 // Without a breath per pixel the whole slide would fit between two screen refreshes and the
 // banner would just appear at its end.
 constexpr int kSlideStepMs = 1;
-
-QLabel *label(QWidget *parent, const QRect &r, int points, const QColor &colour)
-{
-    auto *l = new QLabel(parent);
-    l->setGeometry(r);
-    QFont f(QStringLiteral("Comic Neue"));
-    f.setPointSize(points);
-    f.setBold(true);
-    l->setFont(f);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    return l;
-}
-
-PictureButton *button(QWidget *parent, const QRect &r, const QPixmap &face, const QString &caption)
-{
-    auto *b = new PictureButton(parent);
-    b->setGeometry(r);
-    b->setText(caption);
-    b->setFace(face);
-    return b;
-}
-
-QString plain(long long amount)
-{
-    return QString::fromStdString(plainCredits(amount));
-}
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 } // namespace
 
@@ -85,20 +58,22 @@ DoublePanel::DoublePanel(const CabinetPictures &cabinetPictures, QWidget *parent
 void DoublePanel::buildControls()
 {
     const QColor yellow(Qt::yellow);
-    risklab = label(this, twipsRect(480, 50, 2895, 400), 18, yellow);
-    lblsuit = label(this, twipsRect(240, 525, 2610, 405), 10, Qt::white);
-    lblblackred = label(this, twipsRect(240, 750, 2055, 255), 9, yellow);
+    risklab = makeLabel(this, twipsRect(480, 50, 2895, 400), 18, yellow, true, kTopLeft);
+    lblsuit = makeLabel(this, twipsRect(240, 525, 2610, 405), 10, Qt::white, true, kTopLeft);
+    lblblackred = makeLabel(this, twipsRect(240, 750, 2055, 255), 9, yellow, true, kTopLeft);
     constexpr int suitLeft[5] = { 0, 240, 2680, 240, 2680 };
     constexpr int suitTop[5] = { 0, 1080, 1080, 2640, 2640 };
     for (int i = 1; i <= 4; ++i) {
-        suitbet.set(i, button(this, twipsRect(suitLeft[i], suitTop[i], 810, 810), QPixmap(), {}));
+        suitbet.set(
+            i, makeButton(this, twipsRect(suitLeft[i], suitTop[i], 810, 810), QPixmap(), {}));
     }
     piccardholder = new CardPicture(this);
     piccardholder->setGeometry(twipsRect(1080, 1080, 1560, 2355));
-    betred = button(this, twipsRect(60, 3480, 1020, 450), pictures.redFace, QStringLiteral("RED"));
-    cancelbet = button(
+    betred
+        = makeButton(this, twipsRect(60, 3480, 1020, 450), pictures.redFace, QStringLiteral("RED"));
+    cancelbet = makeButton(
         this, twipsRect(1100, 3480, 1560, 450), pictures.cancelbetFace, QStringLiteral("TAKE WIN"));
-    betblack = button(
+    betblack = makeButton(
         this, twipsRect(2680, 3480, 1020, 450), pictures.blackFace, QStringLiteral("BLACK"));
     for (int k = 1; k <= 5; ++k) {
         auto *cell = new CardPicture(this);
@@ -107,7 +82,7 @@ void DoublePanel::buildControls()
         cell->hide();
         historypic.set(k, cell);
     }
-    Lblpasthistory = label(this, twipsRect(600, 4500, 2535, 300), 12, yellow);
+    Lblpasthistory = makeLabel(this, twipsRect(600, 4500, 2535, 300), 12, yellow, true, kTopLeft);
     Lblpasthistory->setText(QStringLiteral("past history"));
     Lblpasthistory->setAlignment(Qt::AlignCenter);
     gamblewin = new CardPicture(this);
@@ -148,15 +123,15 @@ void DoublePanel::showSuitFaces()
 
 void DoublePanel::setRisk(Money atrisk)
 {
-    risklab->setText(QStringLiteral("At Risk  ") + plain(atrisk));
+    risklab->setText(QStringLiteral("At Risk  ") + plainText(atrisk));
     risklab->repaint();
 }
 
 void DoublePanel::showAmounts(Money atrisk)
 {
     setRisk(atrisk);
-    lblblackred->setText(QStringLiteral("Black/Red Win = ") + plain(2LL * atrisk));
-    lblsuit->setText(QStringLiteral("Suit Win = ") + plain(4LL * atrisk));
+    lblblackred->setText(QStringLiteral("Black/Red Win = ") + plainText(2LL * atrisk));
+    lblsuit->setText(QStringLiteral("Suit Win = ") + plainText(4LL * atrisk));
     lblblackred->repaint();
     lblsuit->repaint();
 }

@@ -59,6 +59,12 @@ struct MainState {
     Money &reeltopOf(int reel);
     Short *wildholdOf(int reel); // nullptr for reels 1 and 5, which never hold
     Short *heldOf(int reel);
+    Money reeltopOf(int reel) const { return const_cast<MainState *>(this)->reeltopOf(reel); }
+    bool isHeld(int reel) const
+    {
+        const Short *h = const_cast<MainState *>(this)->heldOf(reel);
+        return h && *h > 0;
+    }
 
     // Evaluation.
     Arr<Short, kLines + 1> winline {};

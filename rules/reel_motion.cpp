@@ -16,8 +16,7 @@ constexpr int kRunUp = 4050;
 
 bool heldReel(const MainState &s, int reel)
 {
-    const Short *held = const_cast<MainState &>(s).heldOf(reel);
-    return held && *held > 0;
+    return s.isHeld(reel);
 }
 
 // One settling reel: it sits at origin - offset, the offset growing by 60 per frame.
@@ -98,7 +97,7 @@ void runReelAnimation(const MainState &s, int reelspeed, ReelMotion &m)
     stopSounds(s, 1, m);
     // Phases 2 to 5: reel n runs up to its stop twice while reel n - 1 settles.
     for (int reel = 2; reel <= 5; ++reel) {
-        const Money target = const_cast<MainState &>(s).reeltopOf(reel);
+        const Money target = s.reeltopOf(reel);
         for (int pass = 0; pass < 2; ++pass) {
             for (Money i = target - kRunUp; i <= target; i += step) {
                 settle.step(s, m);

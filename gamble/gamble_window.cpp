@@ -111,6 +111,7 @@ void Tarnix::gambleDraw(GambleBet bet)
         gambleLost(bet);
     }
     g.drawRunning = false;
+    endIfPending();
 }
 
 void Tarnix::gambleWon(GambleBet bet)

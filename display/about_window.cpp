@@ -22,6 +22,10 @@ abouttarnix::abouttarnix(QWidget &main, OpenUrl open, std::string address)
     setObjectName(QStringLiteral("abouttarnix"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(px(5730), px(4140));
+    // Laid out in twips for small captions; the cabinet's own font is larger.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     buildControls();
     Form_Load();
 }
@@ -34,7 +38,7 @@ void abouttarnix::buildControls()
     lblTitle = new QLabel(QStringLiteral("Slots_TarNix  Version 1.0"), this);
     lblTitle->setGeometry(twipsRect(840, 120, 2982, 825));
     QFont big = lblTitle->font();
-    big.setPointSize(big.pointSize() + 4);
+    big.setPixelSize(18);
     big.setBold(true);
     lblTitle->setFont(big);
     lblTitle->setStyleSheet(QStringLiteral("color: black;"));

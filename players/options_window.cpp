@@ -64,6 +64,10 @@ frmtarnixoptions::frmtarnixoptions(Tarnix &mainWindow, PlayerState &p, Services 
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TarNix Options"));
     setFixedSize(px(8880), px(4530));
+    // The window is laid out in twips for small captions; the cabinet's own font is larger.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     buildControls();
     buildSideFrames();
     wireEvents();
@@ -86,7 +90,7 @@ void frmtarnixoptions::buildControls()
         const int top = 1200 + 360 * (k - 1);
         machine.set(k, optionAt(f, QStringLiteral(" "), twipsRect(100, top, 1500, 300)));
         slotGroup->addButton(machine(k));
-        stats[static_cast<std::size_t>(k - 1)] = labelAt(f, QString(), 2000, top, 2640);
+        stats[static_cast<std::size_t>(k - 1)] = labelAt(f, QString(), 2000, top, 2620);
     }
     lblgames = stats[0];
     lblwager = stats[1];
@@ -118,15 +122,15 @@ void frmtarnixoptions::buildSideFrames()
         Framespeed, QStringLiteral("<<<Faster                              Slower>>>"), 360, 720);
     speedlab = labelAt(Framespeed, QString(), 360, 1140, 3000);
     Framescreen = new QGroupBox(QStringLiteral("Screen Size"), Framemain);
-    Framescreen->setGeometry(twipsRect(6840, 240, 1920, 1560));
+    Framescreen->setGeometry(twipsRect(6840, 240, 1980, 1560));
     SSOption1
-        = optionAt(Framescreen, QStringLiteral("800 X 600 Small"), twipsRect(120, 300, 1740, 300));
+        = optionAt(Framescreen, QStringLiteral("800 X 600 Small"), twipsRect(90, 300, 1860, 300));
     SSOption2
-        = optionAt(Framescreen, QStringLiteral("640 X 480  Large"), twipsRect(120, 660, 1740, 300));
+        = optionAt(Framescreen, QStringLiteral("640 X 480  Large"), twipsRect(90, 660, 1860, 300));
     screennote = labelAt(Framescreen,
         QStringLiteral("Note:- Some machines  may not support this function."), 120, 990);
     screennote->setWordWrap(true);
-    screennote->setGeometry(twipsRect(120, 990, 1740, 520));
+    screennote->setGeometry(twipsRect(90, 990, 1860, 520));
 }
 
 void frmtarnixoptions::wireEvents()

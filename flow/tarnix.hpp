@@ -143,6 +143,7 @@ private:
     void gambleDraw(GambleBet bet);
     void gambleWon(GambleBet bet);
     void gambleLost(GambleBet bet);
+    void saveSettledGamble();
 
     Services &services;
     bool KeyPreview = true;

@@ -68,6 +68,7 @@ void Tarnix::cancelbet_Click()
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
+    saveSettledGamble();
 }
 
 void Tarnix::betred_Click()
@@ -156,6 +157,13 @@ void Tarnix::gambleLost(GambleBet bet)
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
+    saveSettledGamble();
+}
+
+void Tarnix::saveSettledGamble()
+{
+    // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
+    services.saveRecord(player);
 }
 
 } // namespace slot

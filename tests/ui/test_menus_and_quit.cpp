@@ -184,6 +184,36 @@ private slots:
         QCOMPARE(c.ends, 0);
     }
 
+    void collectAndGambleEndingsAreSaved()
+    {
+        Cabinet c(1000);
+        startFeature(c);
+        playFreeGame(c, winningWindow());
+        for (int i = 2; i <= 10; ++i) {
+            playFreeGame(c, blankWindow());
+        }
+        QVERIFY(c.w->takewin->isVisible());
+        const Money meter = c.w->state.winmeter;
+        c.w->takewin->click();
+        QCOMPARE(c.saved.bank, 975 + meter);
+
+        c.w->doublebutton->click(); // the collect is the stake
+        QCOMPARE(c.saved.bank, 975 + meter);
+        c.rng.pick(kHearts, 4);
+        c.w->pandouble->betred->click();
+        c.w->pandouble->cancelbet->click();
+        QCOMPARE(c.saved.bank, 975 + 2 * meter);
+
+        playWin(c);
+        const Money withWin = c.player.bank;
+        c.w->doublebutton->click();
+        c.rng.pick(kSpades, 4);
+        c.w->pandouble->betred->click(); // lost
+        QCOMPARE(c.saved.bank, c.player.bank);
+        QVERIFY(c.saved.bank < withWin);
+        QCOMPARE(c.ends, 0);
+    }
+
     void quittingMidFeatureKeepsTheWinMeter()
     {
         Cabinet c(1000);

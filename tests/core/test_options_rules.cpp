@@ -114,33 +114,6 @@ private slots:
         QCOMPARE(int(checkName(name.toStdString())), check);
     }
 
-    void deletingKeepsNameAndPreferences()
-    {
-        PlayerState p = worked();
-        p.currentplayer = "ann";
-        p.reelspeed = 8;
-        p.winroll = 1;
-        p.playerslot = "3";
-        deleteDetails(p);
-        QCOMPARE(p.bank + p.games + p.wager + p.total + p.amountinvested, 0);
-        QCOMPARE(p.currentplayer, std::string("ann"));
-        QCOMPARE(p.reelspeed, Short(8));
-        QCOMPARE(p.winroll, Short(1));
-        QCOMPARE(deleteCaption("ann"), std::string("Delete Currentplayer  (ann) Details"));
-    }
-
-    void speedButtonsAndSpeeds()
-    {
-        const Short speeds[] = { 1, 2, 4, 8, 10 };
-        for (int i = 0; i < 5; ++i) {
-            QCOMPARE(*speedOfButton(i), speeds[i]);
-            QCOMPARE(*buttonOfSpeed(speeds[i]), i);
-        }
-        QVERIFY(!speedOfButton(5) && !speedOfButton(-1));
-        QVERIFY(!buttonOfSpeed(0) && !buttonOfSpeed(3));
-        QCOMPARE(speedCaption(2), std::string("Current Speed =   3"));
-    }
-
     void quittingMidFeaturePaysTheMeterLessTheFeaturesStake()
     {
         MainState s;

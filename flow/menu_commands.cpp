@@ -9,6 +9,7 @@
 #include "players/options_window.hpp"
 
 #include <QApplication>
+#include <QWindow>
 
 namespace slot
 {
@@ -19,6 +20,16 @@ Tarnix::~Tarnix()
     delete aboutWindow.data();
     delete paysWindow.data();
     delete optionsWindow.data();
+}
+
+void Tarnix::keepAbove(QWidget *window)
+{
+    // Without a widget parent the desktop would let the disabled cabinet cover the window
+    // that must be closed first; a transient parent keeps it on top.
+    window->winId();
+    if (QWindow *handle = window->windowHandle()) {
+        handle->setTransientParent(windowHandle());
+    }
 }
 
 bool Tarnix::drawRunning() const
@@ -41,6 +52,7 @@ void Tarnix::mnuabout_Click()
     setEnabled(false);
     auto *about = new abouttarnix(*this, services.openUrl, services.projectPage);
     aboutWindow = about;
+    keepAbove(about);
     about->show();
     about->lblTitle->show();
     about->lblDescription->show();
@@ -58,6 +70,7 @@ void Tarnix::mnuptble_Click()
     setEnabled(false);
     auto *pays = new tarnixpays(*this);
     paysWindow = pays;
+    keepAbove(pays);
     pays->show();
     pays->CenterForm(pays);
 }
@@ -72,6 +85,7 @@ void Tarnix::mnuplayer_Click()
     setEnabled(false);
     auto *options = new frmtarnixoptions(*this, player, services);
     optionsWindow = options;
+    keepAbove(options);
     options->Form_Load();
 }
 

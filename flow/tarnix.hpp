@@ -138,6 +138,7 @@ private:
     void endProgram();
     void endIfPending();
     bool menuBlocked() const;
+    void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);
     void gambleDraw(GambleBet bet);

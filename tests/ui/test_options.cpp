@@ -302,6 +302,19 @@ private slots:
         QCOMPARE(s.c.w->size(), size);
     }
 
+    void quittingWithTheWindowOpenStoresTheChosenSlot()
+    {
+        Stored s;
+        s.put(3, named("three", 55));
+        frmtarnixoptions &o = s.open();
+        o.machine(3)->click();
+        o.setspeed[3]->click();
+        s.c.w->mnuexit_Click(); // a SIGTERM while the window is open
+        QCOMPARE(s.c.ends, 1);
+        QCOMPARE(s.stored(3).reelspeed, Short(8));
+        QCOMPARE(s.stored(3).bank, 55);
+    }
+
     void optionsRefusedInTheGambleAndInTheFeature()
     {
         Stored s;

@@ -11,8 +11,38 @@
 #include "rules/rng.hpp"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSessionManager>
+#include <QUrl>
+
+namespace
+{
+// The project's page is its guide, the README beside the game (in the source tree) or
+// installed with it; TARNIX_PAGE names another address.
+std::string projectPage()
+{
+    if (const QString page = qEnvironmentVariable("TARNIX_PAGE"); !page.isEmpty()) {
+        return page.toStdString();
+    }
+    const QDir bin(QCoreApplication::applicationDirPath());
+    const QStringList candidates = {
+        bin.filePath(QStringLiteral("../share/doc/slots_tarnix/README.md")),
+        bin.filePath(QStringLiteral("../README.md")),
+    };
+    for (const QString &c : candidates) {
+        if (QFileInfo::exists(c)) {
+            return QUrl::fromLocalFile(QFileInfo(c).canonicalFilePath()).toString().toStdString();
+        }
+    }
+    return QUrl::fromLocalFile(QFileInfo(candidates.front()).absoluteFilePath())
+        .toString()
+        .toStdString();
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -41,6 +71,13 @@ int main(int argc, char **argv)
     services.loadSounds = [&sound] { sound.load(); };
     services.loadRecord = [&store](int slot, slot::PlayerState &p) { store.loadLenient(slot, p); };
     services.saveRecord = [&store](const slot::PlayerState &p) { store.save(p); };
+    services.loadRecordResetting
+        = [&store](int slot, slot::PlayerState &p) { store.loadResetting(slot, p); };
+    services.readName = [&store](int slot) { return store.readName(slot); };
+    services.openUrl = [](const std::string &url) {
+        QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    };
+    services.projectPage = projectPage();
     services.endProgram = [] { QCoreApplication::exit(0); };
 
     slot::Tarnix window(player, services);
@@ -50,6 +87,11 @@ int main(int argc, char **argv)
     };
     // A request to quit from outside (logout, kill) leaves the way the exit command does.
     slot::QuitSignals quit([&window] { window.mnuexit_Click(); });
+    // Logging out: the session first asks for our data, then ends the event loop.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+        [&window](QSessionManager &) { window.sessionSaving(); });
+    QObject::connect(
+        &app, &QCoreApplication::aboutToQuit, &window, [&window] { window.sessionEnding(); });
     if (!window.Form_Load()) {
         return 0;
     }

@@ -68,6 +68,8 @@ void Tarnix::takewin_Click()
     if (PictureButton *b = play(buttonForBet(state.betperline))) {
         b->setFocus();
     }
+    // The feature's win is in the credit now; a crash must not take it back out.
+    services.saveRecord(player);
 }
 
 } // namespace slot

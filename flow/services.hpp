@@ -24,6 +24,12 @@ struct Services {
     std::function<void()> loadSounds = [] {};
     std::function<void(int, PlayerState &)> loadRecord = [](int, PlayerState &) {};
     std::function<void(const PlayerState &)> saveRecord = [](const PlayerState &) {};
+    // The options window's slot choice: zeros first, and a damaged number resets the speed.
+    std::function<void(int, PlayerState &)> loadRecordResetting = [](int, PlayerState &) {};
+    std::function<std::string(int)> readName = [](int) { return std::string(); };
+    // Hands an address to the desktop (the browser, the file viewer); failures stay silent.
+    std::function<void(const std::string &url)> openUrl = [](const std::string &) {};
+    std::string projectPage = {};
     std::function<void()> endProgram = [] {};
     // A message box with an information icon; returns when the player has closed it.
     std::function<void(const std::string &title, const std::string &text)> information

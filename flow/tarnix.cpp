@@ -56,6 +56,9 @@ void Tarnix::wireEvents()
     }
     connect(mnuquickcredit, &QAction::triggered, this, &Tarnix::mnuquickcredit_Click);
     connect(mnuzerocredit, &QAction::triggered, this, &Tarnix::mnuzerocredit_Click);
+    connect(mnuabout, &QAction::triggered, this, &Tarnix::mnuabout_Click);
+    connect(mnuptble, &QAction::triggered, this, &Tarnix::mnuptble_Click);
+    connect(mnuplayer, &QAction::triggered, this, &Tarnix::mnuplayer_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
     qApp->installEventFilter(this);
 }
@@ -121,16 +124,6 @@ void Tarnix::applyTabRule()
     lin(26)->setPixmap(pictures.linepics.picture(1));
 }
 
-void Tarnix::mnuexit_Click()
-{
-    // Leaving in the middle of a game would drop a win that is already decided: finish first.
-    if (gameRunning()) {
-        exitPending = true;
-        return;
-    }
-    endProgram();
-}
-
 void Tarnix::closeEvent(QCloseEvent *event)
 {
     if (ended) {
@@ -139,19 +132,6 @@ void Tarnix::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     mnuexit_Click();
-}
-
-void Tarnix::endProgram()
-{
-    if (ended) {
-        return;
-    }
-    services.sound.play(124);
-    services.saveRecord(player);
-    services.restoreRes();
-    ended = true;
-    qApp->removeEventFilter(this);
-    services.endProgram();
 }
 
 bool Tarnix::eventFilter(QObject *watched, QEvent *event)

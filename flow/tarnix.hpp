@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 class QAction;
@@ -21,6 +22,9 @@ namespace slot
 {
 
 class DoublePanel;
+class abouttarnix;
+class frmtarnixoptions;
+class tarnixpays;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -30,6 +34,7 @@ class Tarnix : public QMainWindow
     Q_OBJECT
 public:
     Tarnix(PlayerState &player, Services &services, QWidget *parent = nullptr);
+    ~Tarnix() override;
 
     // Start-up; false when the screen is refused and the program must end.
     bool Form_Load();
@@ -63,7 +68,14 @@ public:
     void suitbet_Click(int Index);
 
     // Menu commands and the end of the program.
+    void mnuabout_Click();
+    void mnuptble_Click();
+    void mnuplayer_Click();
     void mnuexit_Click();
+    // The desktop session asks for our data: store the record if nothing is half settled.
+    void sessionSaving();
+    // The event loop is ending (the session is over): leave as the exit command does.
+    void sessionEnding();
 
     // Timer ticks: the win presentations, the win counter and the next free game.
     void Timer1_Timer();
@@ -76,6 +88,13 @@ public:
     void refreshCredit();
     void showWin(Money amount);
     bool gameRunning() const { return playDepth > 0; }
+    bool drawRunning() const;
+    bool hasEnded() const { return ended; }
+
+    // The auxiliary windows while they are open.
+    QPointer<abouttarnix> aboutWindow;
+    QPointer<tarnixpays> paysWindow;
+    QPointer<frmtarnixoptions> optionsWindow;
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -117,11 +136,15 @@ private:
     void presentTrigger(const ResultPlan &plan);
     void presentSettlement(Settlement settlement);
     void endProgram();
+    void endIfPending();
+    bool menuBlocked() const;
+    void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);
     void gambleDraw(GambleBet bet);
     void gambleWon(GambleBet bet);
     void gambleLost(GambleBet bet);
+    void saveSettledGamble();
 
     Services &services;
     bool KeyPreview = true;

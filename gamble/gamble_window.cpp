@@ -68,6 +68,7 @@ void Tarnix::cancelbet_Click()
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
+    saveSettledGamble();
 }
 
 void Tarnix::betred_Click()
@@ -111,6 +112,7 @@ void Tarnix::gambleDraw(GambleBet bet)
         gambleLost(bet);
     }
     g.drawRunning = false;
+    endIfPending();
 }
 
 void Tarnix::gambleWon(GambleBet bet)
@@ -155,6 +157,13 @@ void Tarnix::gambleLost(GambleBet bet)
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
+    saveSettledGamble();
+}
+
+void Tarnix::saveSettledGamble()
+{
+    // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
+    services.saveRecord(player);
 }
 
 } // namespace slot

@@ -52,9 +52,11 @@ void Tarnix::play_Click(int Index)
     payline.each([](PictureButton *b) { b->setEnabled(true); });
     COINSIN->setEnabled(true);
     --playDepth;
-    if (exitPending && playDepth == 0) {
-        endProgram();
+    if (playDepth == 0 && !ended) {
+        // A crash or a kill loses at most the game in progress, never the ones before it.
+        services.saveRecord(player);
     }
+    endIfPending();
 }
 
 void Tarnix::spinreel1()

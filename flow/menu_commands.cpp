@@ -1,0 +1,140 @@
+// The menu commands that open the other windows, and the ways out of the program.
+#include "display/about_window.hpp"
+#include "display/paytable_window.hpp"
+#include "display/twips.hpp"
+#include "flow/quit_settle.hpp"
+#include "flow/sound_out.hpp"
+#include "flow/tarnix.hpp"
+#include "gamble/double_panel.hpp"
+#include "players/options_window.hpp"
+
+#include <QApplication>
+#include <QWindow>
+
+namespace slot
+{
+
+Tarnix::~Tarnix()
+{
+    // The other windows have no parent (a disabled parent would disable them too).
+    delete aboutWindow.data();
+    delete paysWindow.data();
+    delete optionsWindow.data();
+}
+
+void Tarnix::keepAbove(QWidget *window)
+{
+    // Without a widget parent the desktop would let the disabled cabinet cover the window
+    // that must be closed first; a transient parent keeps it on top.
+    window->winId();
+    if (QWindow *handle = window->windowHandle()) {
+        handle->setTransientParent(windowHandle());
+    }
+}
+
+bool Tarnix::drawRunning() const
+{
+    return pandouble->drawRunning;
+}
+
+bool Tarnix::menuBlocked() const
+{
+    // Another window open leaves the cabinet disabled: a second one would stack on it.
+    return ended || state.freespins >= 1 || gameRunning() || drawRunning() || !isEnabled();
+}
+
+void Tarnix::mnuabout_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    setEnabled(false);
+    auto *about = new abouttarnix(*this, services.openUrl, services.projectPage);
+    aboutWindow = about;
+    keepAbove(about);
+    about->show();
+    about->lblTitle->show();
+    about->lblDescription->show();
+    about->resize(about->width(), px(2145));
+    about->centreform(about);
+}
+
+void Tarnix::mnuptble_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    pannomoney->hide();
+    setEnabled(false);
+    auto *pays = new tarnixpays(*this);
+    paysWindow = pays;
+    keepAbove(pays);
+    pays->show();
+    pays->CenterForm(pays);
+}
+
+void Tarnix::mnuplayer_Click()
+{
+    if (menuBlocked() || !pandouble->isHidden()) {
+        return;
+    }
+    services.sound.play(124);
+    doublebutton->setEnabled(false);
+    setEnabled(false);
+    auto *options = new frmtarnixoptions(*this, player, services);
+    optionsWindow = options;
+    keepAbove(options);
+    options->Form_Load();
+}
+
+void Tarnix::mnuexit_Click()
+{
+    // Leaving in the middle of a game or a card draw would drop a result that is already
+    // decided: the exit waits for it to settle.
+    if (gameRunning() || drawRunning()) {
+        exitPending = true;
+        return;
+    }
+    endProgram();
+}
+
+void Tarnix::endIfPending()
+{
+    if (exitPending && !gameRunning() && !drawRunning()) {
+        endProgram();
+    }
+}
+
+void Tarnix::sessionSaving()
+{
+    // Mid-game the stake is out and the win not yet in; with the gamble open the stake is
+    // out of the credit. The save after the last settled game is the better record then.
+    if (ended || gameRunning() || drawRunning() || !pandouble->isHidden()) {
+        return;
+    }
+    services.saveRecord(player);
+}
+
+void Tarnix::sessionEnding()
+{
+    // The loop only ends between handlers, so every game and draw has settled by now.
+    endProgram();
+}
+
+void Tarnix::endProgram()
+{
+    if (ended) {
+        return;
+    }
+    services.sound.play(124);
+    settleBeforeQuit(state, player, !pandouble->isHidden());
+    services.saveRecord(player);
+    services.restoreRes();
+    ended = true;
+    qApp->removeEventFilter(this);
+    services.endProgram();
+}
+
+} // namespace slot

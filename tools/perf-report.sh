@@ -25,8 +25,8 @@ timed() {
 }
 json() { sed -n "s/^ *\"$1\": \([0-9.e+-]*\),*$/\1/p" "$2"; }
 
-"$BUILD/tarnix-math" simulate --games 20000000 --seed 11 --threads 1 >"$OUT/sim1"
-"$BUILD/tarnix-math" simulate --games 40000000 --seed 11 --threads 2 >"$OUT/sim2"
+"$BUILD/tarnix-math" simulate --games 20000000 --seed 11 --threads 1 >"$OUT/sim1" 2>/dev/null
+"$BUILD/tarnix-math" simulate --games 40000000 --seed 11 --threads 2 >"$OUT/sim2" 2>/dev/null
 enum_s=$(timed "$BUILD/tarnix-math" enumerate --lines 25)
 exact_s=$(timed "$BUILD/tarnix-math" exact --lines 25)
 
@@ -45,7 +45,7 @@ echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores ($(sed -n 's/^model name\t
 echo
 echo "| Figure | Measured |"
 echo "|---|---|"
-echo "| Start to first painted window | $paint ms |"
+echo "| Start of `main` to first painted window | $paint ms |"
 echo "| Resident memory at rest | $((rss / 1024)) MiB ($rss KiB) |"
 echo "| Processor at rest | $cpu % of one core |"
 echo "| Spin at reel speed 1: wall time / frame sleeps | $w1 ms / $s1 ms (ratio $r1) |"

@@ -45,7 +45,7 @@ echo "Measured $(date -u +%Y-%m-%d) on $(nproc) cores ($(sed -n 's/^model name\t
 echo
 echo "| Figure | Measured |"
 echo "|---|---|"
-echo "| Start of `main` to first painted window | $paint ms |"
+echo "| Start of \`main\` to first painted window | $paint ms |"
 echo "| Resident memory at rest | $((rss / 1024)) MiB ($rss KiB) |"
 echo "| Processor at rest | $cpu % of one core |"
 echo "| Spin at reel speed 1: wall time / frame sleeps | $w1 ms / $s1 ms (ratio $r1) |"

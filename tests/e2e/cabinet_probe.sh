@@ -63,12 +63,23 @@ press() { # control
   xdotool mousemove $((x + w / 2)) $((y + h / 2 + MENU)) click 1
 }
 
-# The menu bar item at the right end ("&exit"): the rightmost column of dark text pixels.
-press_last_menu() {
-  local bar="$WORK/menubar.png" right
-  import -window root -crop "639x${MENU}+0+0" +repage "$bar"
-  right=$(convert "$bar" -colorspace gray -threshold 50% -negate -format '%@' info: |
-    sed -n 's/^\([0-9]*\)x[0-9]*+\([0-9]*\)+.*/\1 \2/p' | awk '{ print $1 + $2 }')
-  [[ -n $right && $right -gt 100 ]] || fail "no menu bar text found"
-  xdotool mousemove $((right - 8)) $((MENU / 2)) click 1
+# The menu bar's items as "left right" pixel columns, found as runs of text separated by more
+# than a word gap: the bar's own layout, whatever the font's widths.
+menu_items() {
+  import -window root -crop "639x${MENU}+0+0" +repage "$WORK/menubar.png"
+  convert "$WORK/menubar.png" -colorspace gray -negate -threshold 40% -scale '639x1!' txt:- |
+    awk -F'[,:( ]+' 'NR > 1 {
+      x = $1; if ($4 + 0 > 0) { if (!on) { s = x; on = 1 } last = x }
+      else if (on && x - last > 8) { print s, last; on = 0 } }
+      END { if (on) print s, last }'
+}
+
+# Clicks the n-th item of the menu bar: 1 about, 2 Zero Credit, 3 Paytable, 4 Options,
+# 5 Quick Credit, 6 exit.
+press_menu() { # n
+  local items left right
+  items=$(menu_items)
+  [[ $(wc -l <<<"$items") -eq 6 ]] || fail "the menu bar shows $(wc -l <<<"$items") items, not 6"
+  read -r left right <<<"$(sed -n "${1}p" <<<"$items")"
+  xdotool mousemove $(((left + right) / 2)) $((MENU / 2)) click 1
 }

@@ -161,13 +161,18 @@ shot after-gamble
 expect_state "$LAST_SHOT" panel hidden "after the gamble"
 expect_state "$LAST_SHOT" bet1 lit "after the gamble"
 
-# The about, pay-table and options windows open and close here once they are in the game.
+# The about (menu item 1), pay-table (3) and options (4) windows open and close here once they
+# are in the game.
+
+press_menu 5 # Quick Credit
+sleep 1
 
 shot before-exit
-press_last_menu
+press_menu 6
 ended "the exit menu"
 first=$(record)
-[[ $(record_value amountinvested) == 500 ]] || fail "25 coins stored as $(record_value amountinvested)"
+[[ $(record_value amountinvested) == 5500 ]] ||
+  fail "25 coins and a quick credit stored as $(record_value amountinvested)"
 (($(record_value games) >= 2 && $(record_value wager) >= 10)) || fail "the games were not stored: $(echo $(record))"
 note "stored: $(echo $first)"
 

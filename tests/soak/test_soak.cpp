@@ -24,8 +24,8 @@ long residentKib()
     return -1;
 }
 
-// AddressSanitizer keeps freed memory in quarantine on purpose, so resident memory grows there
-// by design and says nothing about the game.
+// AddressSanitizer holds freed memory in quarantine to catch late uses, so resident memory
+// grows under it whatever the game does.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kMemoryMeaningful = false;
 #else

@@ -1,0 +1,274 @@
+// The unattended player's moves and the ledger's checks after each of them.
+#include "soak/soak_player.hpp"
+
+#include "gamble/double_panel.hpp"
+#include "rules/game_tables.hpp"
+
+#include <QTest>
+
+namespace slot::test
+{
+
+namespace
+{
+std::string str(long long v)
+{
+    return std::to_string(v);
+}
+} // namespace
+
+SoakPlayer::SoakPlayer(std::uint64_t seed, const QString &recordFile)
+    : rng(seed)
+    , choose(seed ^ 0x9e3779b97f4a7c15ULL)
+    , store(recordFile)
+{
+    services.loadRecord = [this](int n, PlayerState &p) { store.loadLenient(n, p); };
+    services.saveRecord = [this](const PlayerState &p) { store.save(p); };
+    services.endProgram = [this] { ended = true; };
+    services.information = [](const std::string &, const std::string &) {};
+    pacing.onProcessEvents = [this] { impatient(); };
+    open();
+    ledger.start = player.bank;
+}
+
+SoakPlayer::~SoakPlayer() = default;
+
+void SoakPlayer::open()
+{
+    player = PlayerState {};
+    ended = false;
+    w = std::make_unique<Tarnix>(player, services);
+    w->Form_Load();
+}
+
+Figures SoakPlayer::figures() const
+{
+    return { player.bank, player.games, player.wager, player.total, player.amountinvested };
+}
+
+bool SoakPlayer::atRest() const
+{
+    return !w->gameRunning() && w->state.freespins < 1 && w->pandouble->isHidden()
+        && w->takewin->isHidden();
+}
+
+void SoakPlayer::fault(const std::string &what)
+{
+    if (problem.empty()) {
+        problem = what;
+    }
+}
+
+void SoakPlayer::note(std::string what)
+{
+    recent.push_back(std::move(what));
+    if (recent.size() > 12) {
+        recent.pop_front();
+    }
+}
+
+std::string SoakPlayer::history() const
+{
+    std::string h;
+    for (const auto &m : recent) {
+        h += "\n  " + m;
+    }
+    return h;
+}
+
+std::string SoakPlayer::step()
+{
+    ++moves;
+    const Figures before = figures();
+    const long long investedBefore = ledger.coins + ledger.quick - ledger.zeroed;
+    if (w->state.freespins >= 1 || !w->takewin->isHidden()) {
+        runFeature(); // the feature plays itself: the only choices are to wait or to quit
+    } else {
+        // Weights: mostly games, as a real session is; coins and lines often; the rest rarely.
+        const int r = std::uniform_int_distribution<int>(1, 1000)(choose);
+        if (r <= 300) {
+            playBet(false);
+        } else if (r <= 500) {
+            playBet(true);
+        } else if (r <= 620) {
+            insertCoin();
+        } else if (r <= 720) {
+            chooseLines();
+        } else if (r <= 850) {
+            gamble();
+        } else if (r <= 920) {
+            countWin();
+        } else if (r <= 960) {
+            quickCredit();
+        } else if (r <= 970) {
+            zeroCredit();
+        } else if (r <= 975) {
+            quitAndReload();
+        } else {
+            options();
+        }
+    }
+    const Figures after = figures();
+    ledger.stakes += static_cast<long long>(after.wager) - before.wager;
+    ledger.wins += static_cast<long long>(after.total) - before.total;
+    ledger.featureWins = w->state.winmeter;
+    if (after.bank < 0) {
+        fault("the bank went negative: " + str(after.bank));
+    }
+    if (after.bank != ledger.expectedBank()) {
+        fault("the bank holds " + str(after.bank) + " but the ledger accounts for "
+            + str(ledger.expectedBank()));
+    }
+    const long long invested = ledger.coins + ledger.quick - ledger.zeroed - investedBefore;
+    if (static_cast<long long>(after.amountinvested) - before.amountinvested != invested) {
+        fault("the amount invested moved by "
+            + str(static_cast<long long>(after.amountinvested) - before.amountinvested) + " for "
+            + str(invested) + " put in or given up");
+    }
+    if (w->gameRunning()) {
+        fault("a game is still running after the move returned");
+    }
+    if (!problem.empty()) {
+        return problem + history();
+    }
+    return {};
+}
+
+void SoakPlayer::insertCoin()
+{
+    if (!w->COINSIN->isVisible() || !w->COINSIN->isEnabled()) {
+        return;
+    }
+    const Money invested = player.amountinvested;
+    w->COINSIN->click();
+    ledger.coins += 20;
+    if (player.amountinvested != invested + 20) {
+        fault("a coin was not counted as invested");
+    }
+    note("coin");
+}
+
+void SoakPlayer::chooseLines()
+{
+    const int i = std::uniform_int_distribution<int>(1, 5)(choose);
+    w->payline(i)->click();
+    if (w->state.linesplayed != tables::linesPerButton[static_cast<std::size_t>(i)]) {
+        fault("lines button " + str(i) + " left " + str(w->state.linesplayed) + " lines");
+    }
+    note("lines " + str(w->state.linesplayed));
+}
+
+void SoakPlayer::playBet(bool bySpaceBar)
+{
+    const int i = bySpaceBar ? 0 : std::uniform_int_distribution<int>(1, 6)(choose);
+    const long long bet
+        = bySpaceBar ? w->state.betperline : tables::betPerButton[static_cast<std::size_t>(i)];
+    const long long stake = bet * w->state.linesplayed;
+    const Figures before = figures();
+    const Money lastWin = w->state.thiswin;
+    if (bySpaceBar) {
+        QTest::keyClick(w.get(), Qt::Key_Space);
+    } else {
+        w->play(i)->click();
+    }
+    const Figures after = figures();
+    note(std::string(bySpaceBar ? "space" : "click") + " bet " + str(bet) + " stake " + str(stake)
+        + " bank " + str(before.bank) + " -> " + str(after.bank));
+    if (bet == 0) {
+        return; // no bet chosen yet: the space bar has nothing to repeat
+    }
+    // The key guard may hold the space bar until a game is played with the mouse.
+    if (bySpaceBar && after == before && w->state.keyguard >= 2) {
+        return;
+    }
+    if (stake > before.bank) {
+        ++refusedPlays;
+        if (!(after == before)) {
+            fault("a game without the credit for it moved money");
+        }
+        // The refused game still clears the collect, so a gamble now stakes the last game's win.
+        if (!bySpaceBar) {
+            ledger.offer = lastWin;
+        }
+        return;
+    }
+    ++games;
+    if (w->state.freespins >= 1) {
+        ++features;
+        return; // the feature's money settles at the collect
+    }
+    if (after.wager - before.wager != stake || after.games - before.games != 1) {
+        fault("a paid game staked " + str(after.wager - before.wager) + " over "
+            + str(after.games - before.games) + " games, expected " + str(stake));
+    }
+    const long long paid = static_cast<long long>(after.bank) - before.bank + stake;
+    if (paid != static_cast<long long>(after.total) - before.total) {
+        fault("a game paid " + str(paid) + " but recorded a win of "
+            + str(static_cast<long long>(after.total) - before.total));
+    }
+    ledger.offer = paid;
+}
+
+void SoakPlayer::quickCredit()
+{
+    const Money bank = player.bank;
+    w->mnuquickcredit->trigger();
+    const long long added = static_cast<long long>(player.bank) - bank;
+    const bool allowed = static_cast<long long>(bank) + 5000 <= 50000;
+    if (added != (allowed ? 5000 : 0)) {
+        fault("quick credit added " + str(added) + " to a bank of " + str(bank));
+    }
+    ledger.quick += added;
+    note("quick credit " + str(added));
+}
+
+void SoakPlayer::zeroCredit()
+{
+    ledger.zeroed += player.bank;
+    w->mnuzerocredit->trigger();
+    ledger.offer = 0;
+    if (player.bank != 0) {
+        fault("zero credit left " + str(player.bank));
+    }
+    note("zero credit");
+}
+
+void SoakPlayer::countWin()
+{
+    int ticks = 0;
+    while (w->Timerwincounter->isActive() && ticks++ < 100000) {
+        w->Timerwincounter_Timer();
+    }
+    note("win counted");
+}
+
+// A place for the options window's moves: switching player slots (each with its own credit,
+// so the ledger must follow the slot) and changing the reel speed and win counter. They join
+// the weights in step() once the window is part of the cabinet.
+void SoakPlayer::options()
+{
+    note("options (not yet in the cabinet)");
+}
+
+void SoakPlayer::quitAndReload()
+{
+    const bool gambleOpen = !w->pandouble->isHidden();
+    // Leaving forfeits a stake on the gamble table and a feature's unpaid win meter.
+    ledger.forfeited += ledger.gambleStake + w->state.winmeter;
+    ledger.gambleStake = ledger.atRisk = ledger.offer = 0;
+    const Figures left = figures();
+    w->mnuexit_Click();
+    if (!ended) {
+        fault("the exit command did not end the program");
+    }
+    w.reset();
+    open();
+    ++reloads;
+    note(std::string("quit and reload") + (gambleOpen ? " with the gamble open" : ""));
+    if (!(figures() == left)) {
+        fault("the reloaded record differs: bank " + str(player.bank) + " (left " + str(left.bank)
+            + "), games " + str(player.games) + " (left " + str(left.games) + ")");
+    }
+}
+
+} // namespace slot::test

@@ -161,8 +161,33 @@ shot after-gamble
 expect_state "$LAST_SHOT" panel hidden "after the gamble"
 expect_state "$LAST_SHOT" bet1 lit "after the gamble"
 
-# The about (menu item 1), pay-table (3) and options (4) windows open and close here once they
-# are in the game.
+# The about (menu item 1), pay-table (3) and options (4) windows: each opens at the top left
+# over the disabled cabinet and closes by its own button. The Quick Credit that follows only
+# counts if the cabinet came back to life after them.
+other_window() { # menu-item title button-x button-y [before-closing...]
+  press_menu "$1"
+  wait_for 50 xdotool search --name "^$2\$" || fail "the menu item $1 opened no '$2' window"
+  local id
+  id=$(xdotool search --name "^$2\$" | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  [[ $X == 0 && $Y == 0 ]] || fail "'$2' opened at $X,$Y, not at the top left"
+  sleep 0.5
+  shot "window-$1"
+  local x=$3 y=$4 title=$2
+  shift 4
+  (($# == 0)) || "$@"
+  xdotool mousemove "$x" "$y" click 1
+  wait_for 50 eval "! xdotool search --name '^$title\$'" || fail "'$title' did not close by its button"
+  note "'$title' opened at 0,0 and closed"
+}
+other_window 1 "About slots_tarnix" 314 35     # OK
+other_window 3 "TARNIX PAYTABLE" 382 363       # Close Paytable
+# In the options, "640 X 480  Large" switches the screen; the exit brings the user's mode back.
+large_screen() {
+  xdotool mousemove 492 70 click 1
+  expect_size 640x480 "after choosing 640 X 480"
+}
+other_window 4 "TarNix Options" 456 260 large_screen # O.K.
 
 press_menu 5 # Quick Credit
 sleep 1

@@ -2,8 +2,11 @@
 #include "soak/soak_player.hpp"
 
 #include "gamble/double_panel.hpp"
+#include "players/options_window.hpp"
 #include "rules/game_tables.hpp"
 
+#include <QCoreApplication>
+#include <QRadioButton>
 #include <QTest>
 
 namespace slot::test
@@ -24,6 +27,8 @@ SoakPlayer::SoakPlayer(std::uint64_t seed, const QString &recordFile)
 {
     services.loadRecord = [this](int n, PlayerState &p) { store.loadLenient(n, p); };
     services.saveRecord = [this](const PlayerState &p) { store.save(p); };
+    services.loadRecordResetting = [this](int n, PlayerState &p) { store.loadResetting(n, p); };
+    services.readName = [this](int n) { return store.readName(n); };
     services.endProgram = [this] { ended = true; };
     services.information = [](const std::string &, const std::string &) {};
     pacing.onProcessEvents = [this] { impatient(); };
@@ -104,11 +109,15 @@ std::string SoakPlayer::step()
             zeroCredit();
         } else if (r <= 975) {
             quitAndReload();
-        } else {
+        } else if (r <= 990) {
             options();
         }
     }
     const Figures after = figures();
+    if (rebased) {
+        rebased = false;
+        return problem.empty() ? std::string() : problem + history();
+    }
     ledger.stakes += static_cast<long long>(after.wager) - before.wager;
     ledger.wins += static_cast<long long>(after.total) - before.total;
     ledger.featureWins = w->state.winmeter;
@@ -242,33 +251,75 @@ void SoakPlayer::countWin()
     note("win counted");
 }
 
-// A place for the options window's moves: switching player slots (each with its own credit,
-// so the ledger must follow the slot) and changing the reel speed and win counter. They join
-// the weights in step() once the window is part of the cabinet.
+void SoakPlayer::enterSlot(int next, const Figures &expected, const char *how)
+{
+    if (!(figures() == expected)) {
+        fault(std::string(how) + ": slot " + str(next) + " holds bank " + str(player.bank)
+            + ", games " + str(player.games) + " (left with bank " + str(expected.bank) + ", games "
+            + str(expected.games) + ")");
+    }
+    slot = next;
+    ledger = Ledger {};
+    ledger.start = player.bank;
+    rebased = true;
+}
+
+// The options window: another slot (its own credit and statistics), a reel speed and the
+// win counter, then OK. The slot left is stored when the window opens.
 void SoakPlayer::options()
 {
-    note("options (not yet in the cabinet)");
+    if (!atRest()) {
+        return;
+    }
+    const Figures leaving = figures();
+    w->mnuplayer_Click();
+    frmtarnixoptions *o = w->optionsWindow.data();
+    if (!o) {
+        fault("the options window did not open at rest");
+        return;
+    }
+    slotFigures[static_cast<std::size_t>(slot)] = leaving;
+    const int next = std::uniform_int_distribution<int>(1, 6)(choose);
+    o->machine(next)->click();
+    o->setspeed[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 4)(choose))]
+        ->click();
+    o->wincounter(std::uniform_int_distribution<int>(1, 2)(choose))->click();
+    o->btnokplayer_Click();
+    // The closed window deletes itself from the event loop, which a zero-pacing run never
+    // enters: hand it its deferred delete, as the running game's loop would.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (w->optionsWindow) {
+        fault("the options window outlived its OK");
+    }
+    note("options: slot " + str(slot) + " -> " + str(next));
+    if (next != slot) {
+        enterSlot(next, slotFigures[static_cast<std::size_t>(next)], "a slot switch");
+    }
 }
 
 void SoakPlayer::quitAndReload()
 {
     const bool gambleOpen = !w->pandouble->isHidden();
-    // Leaving forfeits a stake on the gamble table and a feature's unpaid win meter.
-    ledger.forfeited += ledger.gambleStake + w->state.winmeter;
-    ledger.gambleStake = ledger.atRisk = ledger.offer = 0;
-    const Figures left = figures();
+    const long long owedByGamble = ledger.atRisk;
     w->mnuexit_Click();
     if (!ended) {
         fault("the exit command did not end the program");
     }
+    // Leaving pays what was already won: the gamble's amount at risk, as TAKE WIN would, and
+    // a feature's win meter, as the collect would (the feature's one stake kept). The
+    // statistics' deltas carry both into the ledger; only the table's stake is settled here.
+    ledger.gambleStake = ledger.atRisk = ledger.offer = 0;
+    const Figures left = figures();
+    if (gambleOpen && left.bank < owedByGamble) {
+        fault("quitting with the gamble open did not pay back its " + str(owedByGamble));
+    }
+    slotFigures[static_cast<std::size_t>(slot)] = left;
     w.reset();
     open();
     ++reloads;
     note(std::string("quit and reload") + (gambleOpen ? " with the gamble open" : ""));
-    if (!(figures() == left)) {
-        fault("the reloaded record differs: bank " + str(player.bank) + " (left " + str(left.bank)
-            + "), games " + str(player.games) + " (left " + str(left.games) + ")");
-    }
+    // The game always starts in slot 1, whichever slot was left.
+    enterSlot(1, slotFigures[1], "the reloaded record");
 }
 
 } // namespace slot::test

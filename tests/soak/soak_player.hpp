@@ -8,6 +8,7 @@
 #include "support/fakes.hpp"
 
 #include <QString>
+#include <array>
 #include <deque>
 #include <memory>
 #include <random>
@@ -26,7 +27,6 @@ struct Ledger {
     long long stakes = 0; // sum of the moves' change in wager
     long long wins = 0; // sum of the moves' change in total
     long long gambleLost = 0; // stakes of lost draws
-    long long forfeited = 0; // an open gamble or an unpaid feature left behind by quitting
 
     // What the player is owed but does not hold yet.
     long long gambleStake = 0; // taken from the bank while the panel is open
@@ -36,7 +36,7 @@ struct Ledger {
 
     long long expectedBank() const
     {
-        return start + coins + quick - zeroed - stakes + wins - gambleLost - forfeited - gambleStake
+        return start + coins + quick - zeroed - stakes + wins - gambleLost - gambleStake
             - featureWins;
     }
 };
@@ -79,6 +79,8 @@ private:
     void gamble();
     void countWin();
     void options();
+    // Starts a fresh ledger for the slot now in play, after checking its record is what was left.
+    void enterSlot(int slot, const Figures &expected, const char *how);
 
     // The moves the game makes by itself or allows only there.
     void runFeature();
@@ -103,6 +105,10 @@ private:
     bool inImpatience = false;
     std::string problem;
     std::deque<std::string> recent;
+    // What each slot held when it was last left (zero for a slot never played).
+    std::array<Figures, 7> slotFigures {};
+    int slot = 1;
+    bool rebased = false; // the move changed the slot: its figures are not a move's deltas
 };
 
 } // namespace slot::test

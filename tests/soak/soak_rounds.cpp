@@ -86,7 +86,8 @@ void SoakPlayer::gambleDraws()
 
 void SoakPlayer::runFeature()
 {
-    for (int guard = 0; guard < 1000 && w->takewin->isHidden(); ++guard) {
+    // With the win counter on, every free game takes a tick per step of its climb.
+    for (int guard = 0; guard < 200000 && w->takewin->isHidden(); ++guard) {
         if (w->Timerwincounter->isActive()) {
             w->Timerwincounter_Timer();
         } else if (w->Timerrespin->isActive()) {
@@ -107,7 +108,9 @@ void SoakPlayer::runFeature()
     const long long paid = static_cast<long long>(player.bank) - bank;
     note("collect " + str(paid));
     if (paid != meter) {
-        fault("the collect paid " + str(paid) + " of a win meter of " + str(meter));
+        fault("the collect paid " + str(paid) + " of a win meter of " + str(meter) + " (collect "
+            + (w->takewin->isEnabled() ? "enabled" : "disabled") + ", freespins "
+            + str(w->state.freespins) + "/" + str(w->state.freespinsdone) + ")");
     }
     ledger.offer = paid;
     if (!atRest()) {

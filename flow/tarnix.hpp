@@ -144,7 +144,7 @@ private:
     void gambleDraw(GambleBet bet);
     void gambleWon(GambleBet bet);
     void gambleLost(GambleBet bet);
-    void saveSettledGamble();
+    void giveBackTheCabinet(); // the end of a gamble, won or lost: buttons, keys, record
 
     Services &services;
     bool KeyPreview = true;

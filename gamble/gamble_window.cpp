@@ -63,12 +63,7 @@ void Tarnix::cancelbet_Click()
     services.sound.play(107);
     refreshCredit();
     LABWIN->setText(QString::fromStdString(plainCredits(state.atrisk)));
-    payline.each([](PictureButton *b) { b->setEnabled(true); });
-    play.each([](PictureButton *b) { b->setEnabled(true); });
-    COINSIN->setEnabled(true);
-    setFocus();
-    KeyPreview = true;
-    saveSettledGamble();
+    giveBackTheCabinet();
 }
 
 void Tarnix::betred_Click()
@@ -152,16 +147,16 @@ void Tarnix::gambleLost(GambleBet bet)
     if (isSuitBet(bet)) {
         lblwin->setText(QStringLiteral(" "));
     }
+    giveBackTheCabinet();
+}
+
+void Tarnix::giveBackTheCabinet()
+{
     payline.each([](PictureButton *b) { b->setEnabled(true); });
     play.each([](PictureButton *b) { b->setEnabled(true); });
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
-    saveSettledGamble();
-}
-
-void Tarnix::saveSettledGamble()
-{
     // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
     services.saveRecord(player);
 }

@@ -71,17 +71,17 @@ GameKernel::GameKernel(int states, std::vector<int> awardSizes)
     , next(awards.size(), Matrix(states))
     , win(static_cast<std::size_t>(states), 0)
     , triggerWin(win)
+    , winNext(awards.size(), Matrix(states))
+    , winSquare(win)
+    , triggerWinSquare(win)
     , hit(win)
     , discards(win)
     , held(win)
 {
 }
 
-namespace
-{
-
 // Solves a x = b for each column of b by Gaussian elimination with partial pivoting.
-std::vector<std::vector<Real>> solve(Matrix a, std::vector<std::vector<Real>> b)
+std::vector<std::vector<Real>> solveLinear(Matrix a, std::vector<std::vector<Real>> b)
 {
     const int n = a.size();
     for (int col = 0; col < n; ++col) {
@@ -121,6 +121,9 @@ std::vector<std::vector<Real>> solve(Matrix a, std::vector<std::vector<Real>> b)
     return b;
 }
 
+namespace
+{
+
 Real dot(const std::vector<Real> &a, const std::vector<Real> &b)
 {
     Real s = 0;
@@ -138,7 +141,8 @@ std::vector<Real> plus(std::vector<Real> a, const std::vector<Real> &b)
     return a;
 }
 
-// powers[j] = g^j for j = 0..top.
+} // namespace
+
 std::vector<Matrix> powersOf(const Matrix &g, int top)
 {
     std::vector<Matrix> p { Matrix::identity(g.size()) };
@@ -148,7 +152,6 @@ std::vector<Matrix> powersOf(const Matrix &g, int top)
     return p;
 }
 
-// sum of powers[0..count-1]
 Matrix powerSum(const std::vector<Matrix> &powers, int count)
 {
     Matrix s(powers.front().size());
@@ -157,6 +160,9 @@ Matrix powerSum(const std::vector<Matrix> &powers, int count)
     }
     return s;
 }
+
+namespace
+{
 
 int largestAward(const GameKernel &k)
 {
@@ -173,8 +179,9 @@ Matrix passageStep(const GameKernel &free, const Matrix &g)
     return out;
 }
 
-// The chance of the state in which the feature first has one game fewer left. The iteration
-// shrinks its error by about the expected award per game at every step.
+} // namespace
+
+// The iteration shrinks its error by about the expected award per game at every step.
 Matrix passageMatrix(const GameKernel &free, Real &residual)
 {
     Matrix g(free.states());
@@ -193,10 +200,7 @@ Matrix passageMatrix(const GameKernel &free, Real &residual)
     return g;
 }
 
-// Expected win, games, held games and replaced results of one passage, from each state:
-// (I - sum_k A_k S_k) u = the single game's own, where S_k sums the passages its award adds.
-std::vector<std::vector<Real>> passageRewards(
-    const GameKernel &free, const std::vector<Matrix> &powers)
+Matrix passageSystem(const GameKernel &free, const std::vector<Matrix> &powers)
 {
     const int n = free.states();
     Matrix system = Matrix::identity(n);
@@ -208,8 +212,18 @@ std::vector<std::vector<Real>> passageRewards(
             }
         }
     }
-    const std::vector<Real> ones(static_cast<std::size_t>(n), 1);
-    return solve(system, { free.win, ones, free.held, free.discards });
+    return system;
+}
+
+namespace
+{
+
+// Expected win, games, held games and replaced results of one passage, from each state.
+std::vector<std::vector<Real>> passageRewards(
+    const GameKernel &free, const std::vector<Matrix> &powers)
+{
+    const std::vector<Real> ones(static_cast<std::size_t>(free.states()), 1);
+    return solveLinear(passageSystem(free, powers), { free.win, ones, free.held, free.discards });
 }
 
 } // namespace
@@ -229,7 +243,7 @@ std::vector<Real> stationaryOf(const Matrix &p)
         a.at(n - 1, c) = 1;
     }
     b[static_cast<std::size_t>(n - 1)] = 1;
-    return solve(a, { b }).front();
+    return solveLinear(a, { b }).front();
 }
 
 RoundFigures solveRounds(const GameKernel &paid, const GameKernel &free)

@@ -43,6 +43,9 @@ struct GameKernel {
     std::vector<Matrix> next; // next[k](h, h'): the game awards awards[k] and leaves state h'
     std::vector<Real> win; // expected win (any unit)
     std::vector<Real> triggerWin; // the part of win won by results that award games
+    std::vector<Matrix> winNext; // winNext[k](h, h'): expected win counted where next[k] is
+    std::vector<Real> winSquare; // expected square of the win
+    std::vector<Real> triggerWinSquare; // the part of winSquare from results that award games
     std::vector<Real> hit; // chance the game wins something
     std::vector<Real> discards; // expected results replaced before the one that stands
     std::vector<Real> held; // 1 when the state carries something over, else 0
@@ -61,6 +64,20 @@ struct RoundFigures {
     Real residual = 0; // how far the feature's passage matrix misses its own equation
     std::vector<Real> stationary; // state at the start of a paid game
 };
+
+// Solves a x = b for each b, by Gaussian elimination with partial pivoting.
+std::vector<std::vector<Real>> solveLinear(Matrix a, std::vector<std::vector<Real>> b);
+// powers[j] = g^j for j = 0..top.
+std::vector<Matrix> powersOf(const Matrix &g, int top);
+// The sum of powers[0..count-1].
+Matrix powerSum(const std::vector<Matrix> &powers, int count);
+
+// A passage takes the feature from n games left to n - 1, whatever n is.
+// passageMatrix: the chance of the state in which the passage ends, by the one it starts in.
+Matrix passageMatrix(const GameKernel &free, Real &residual);
+// I - sum_k next[k] (I + G + .. + G^(awards[k]-1)): one passage's reward r solves
+// passageSystem r = the single game's own reward, since a game's award adds that many passages.
+Matrix passageSystem(const GameKernel &free, const std::vector<Matrix> &powers);
 
 // The chance distribution left invariant by a row-stochastic matrix with one recurrent class.
 std::vector<Real> stationaryOf(const Matrix &p);

@@ -32,17 +32,29 @@ constexpr int kMultipliers = 25;
 constexpr std::array<std::array<int, 2>, 4> kMultiplierChances { { { 10, 1 }, { 5, 4 }, { 3, 9 },
     { 2, 11 } } };
 
+// Squares of the largest wins times their weights outgrow 64 bits at the top bets.
+__extension__ using Wide = __int128;
+
 struct Tally {
     std::array<std::array<std::int64_t, kHoldStates>, kAwards.size()> next {};
+    std::array<std::array<std::int64_t, kHoldStates>, kAwards.size()> nextWin {};
     std::int64_t weight = 0, win = 0, triggerWin = 0, hit = 0;
+    Wide winSquare = 0, triggerWinSquare = 0;
     std::int64_t raw = 0; // the weight if nothing were ever replaced
 
     void add(std::int64_t w, std::int64_t thiswin, std::size_t award, int nextState)
     {
-        next[award][static_cast<std::size_t>(nextState)] += w;
+        const auto to = static_cast<std::size_t>(nextState);
+        next[award][to] += w;
+        nextWin[award][to] += w * thiswin;
         weight += w;
         win += w * thiswin;
-        triggerWin += award > 0 ? w * thiswin : 0;
+        const Wide square = static_cast<Wide>(w) * thiswin * thiswin;
+        winSquare += square;
+        if (award > 0) {
+            triggerWin += w * thiswin;
+            triggerWinSquare += square;
+        }
         hit += thiswin > 0 ? w : 0;
     }
 };
@@ -65,22 +77,31 @@ struct Rules {
     }
 };
 
-void tallyWindow(const Rules &rules, bool held, const Window &w, Tally &paid, Tally &free)
+WeightedWindow tallyWindow(const Rules &rules, bool held, const Window &w, Tally &paid, Tally &free)
 {
-    const std::size_t award = w.scatters >= 3 ? static_cast<std::size_t>(w.scatters - 2) : 0;
-    paid.add(rules.keepWeight(held, w.thiswin, w.scatters), w.thiswin, award, w.nextState);
+    WeightedWindow out;
+    out.thiswin = w.thiswin;
+    out.award = w.scatters >= 3 ? static_cast<std::size_t>(w.scatters - 2) : 0;
+    out.nextState = w.nextState;
+    out.paidWeight = rules.keepWeight(held, w.thiswin, w.scatters);
+    paid.add(out.paidWeight, w.thiswin, out.award, w.nextState);
     paid.raw += kKeep;
     free.raw += kKeep * kMultipliers;
     if (!w.wildWin) {
-        free.add(kMultipliers * rules.keepWeight(held, w.thiswin, w.scatters), w.thiswin, award,
-            w.nextState);
-        return;
+        out.free[0] = { 1, kMultipliers * rules.keepWeight(held, w.thiswin, w.scatters) };
+        out.freeCount = 1;
+    } else {
+        // The multiplier is drawn before the payback check, so it decides what can be replaced.
+        for (const auto &[factor, chance] : kMultiplierChances) {
+            out.free[static_cast<std::size_t>(out.freeCount++)]
+                = { factor, chance * rules.keepWeight(held, w.thiswin * factor, w.scatters) };
+        }
     }
-    // The multiplier is drawn before the payback check, so it decides what can be replaced.
-    for (const auto &[factor, chance] : kMultiplierChances) {
-        const std::int64_t won = w.thiswin * factor;
-        free.add(chance * rules.keepWeight(held, won, w.scatters), won, award, w.nextState);
+    for (int i = 0; i < out.freeCount; ++i) {
+        const auto &[factor, weight] = out.free[static_cast<std::size_t>(i)];
+        free.add(weight, w.thiswin * factor, out.award, w.nextState);
     }
+    return out;
 }
 
 // A held reel holds again only when reel 1 rests at its last stop; a free reel that shows the
@@ -98,9 +119,10 @@ int nextHold(const HoldState &start, const std::array<int, kReels + 1> &stops)
     return (i[0] * 4 + i[1]) * 4 + i[2];
 }
 
-void tallyState(const PartialTable &table, const Rules &rules, const HoldState &start, Tally &paid,
-    Tally &free, std::uint64_t &windows)
+void tallyState(const PartialTable &table, const Rules &rules, int state, Tally &paid, Tally &free,
+    std::uint64_t &windows, WindowObserver *observer)
 {
+    const HoldState start = holdStateAt(state);
     std::array<int, kReels + 1> stops { 0, 1, start.stop2 ? start.stop2 : 1,
         start.stop3 ? start.stop3 : 1, start.stop4 ? start.stop4 : 1, 1 };
     const bool fixed[]
@@ -114,7 +136,10 @@ void tallyState(const PartialTable &table, const Rules &rules, const HoldState &
         w.scatters = fw.scatters;
         w.wildWin = fw.wildWin;
         w.nextState = nextHold(start, stops);
-        tallyWindow(rules, start.any(), w, paid, free);
+        const WeightedWindow weighted = tallyWindow(rules, start.any(), w, paid, free);
+        if (observer) {
+            observer->window(state, stops, fw, weighted);
+        }
         ++windows;
         int reel = kReels;
         for (; reel >= 1; --reel) {
@@ -144,8 +169,16 @@ void fillKernel(GameKernel &k, int state, const Tally &t, bool held)
                 = static_cast<Real>(t.next[a][static_cast<std::size_t>(to)]) / weight;
         }
     }
+    for (std::size_t a = 0; a < kAwards.size(); ++a) {
+        for (int to = 0; to < kHoldStates; ++to) {
+            k.winNext[a].at(state, to)
+                = static_cast<Real>(t.nextWin[a][static_cast<std::size_t>(to)]) / weight;
+        }
+    }
     k.win[s] = static_cast<Real>(t.win) / weight;
     k.triggerWin[s] = static_cast<Real>(t.triggerWin) / weight;
+    k.winSquare[s] = static_cast<Real>(t.winSquare) / weight;
+    k.triggerWinSquare[s] = static_cast<Real>(t.triggerWinSquare) / weight;
     k.hit[s] = static_cast<Real>(t.hit) / weight;
     // Results are tried until one stands: a geometric count with the keep chance weight/raw.
     k.discards[s] = static_cast<Real>(t.raw - t.weight) / weight;
@@ -168,18 +201,21 @@ HoldState holdStateAt(int index)
     return { wildStop(2, index / 16), wildStop(3, index / 4 % 4), wildStop(4, index % 4) };
 }
 
-GameKernels buildKernels(int lines, int bet)
+GameKernels buildKernels(int lines, int bet, WindowObserver *observer)
 {
     const std::vector<int> awards(kAwards.begin(), kAwards.end());
     GameKernels k { GameKernel(kHoldStates, awards), GameKernel(kHoldStates, awards) };
     const PartialTable table(lines);
     const Rules rules { bet, static_cast<std::int64_t>(bet) * table.lines() };
     for (int state = 0; state < kHoldStates; ++state) {
-        const HoldState start = holdStateAt(state);
+        const bool held = holdStateAt(state).any();
         Tally paid, free;
-        tallyState(table, rules, start, paid, free, k.windows);
-        fillKernel(k.paid, state, paid, start.any());
-        fillKernel(k.free, state, free, start.any());
+        tallyState(table, rules, state, paid, free, k.windows, observer);
+        fillKernel(k.paid, state, paid, held);
+        fillKernel(k.free, state, free, held);
+        if (observer) {
+            observer->stateDone(state, paid.weight, free.weight);
+        }
     }
     return k;
 }

@@ -2,8 +2,11 @@
 #pragma once
 
 #include "rules/exact_chain.hpp"
+#include "rules/fast_game.hpp"
 
+#include <array>
 #include <cstdint>
+#include <utility>
 
 namespace slot
 {
@@ -21,13 +24,35 @@ inline constexpr int kHoldStates = 3 * 4 * 4;
 int holdIndex(const HoldState &h); // -1 for a stop that shows no wild
 HoldState holdStateAt(int index);
 
+// One window as the counting weighs it: weights are whole numbers, comparable only within
+// one hold state (divide by the state's total, given by stateDone).
+struct WeightedWindow {
+    std::int64_t thiswin = 0; // credits, before any multiplier
+    std::size_t award = 0; // 0, or 1..3 for 11, 21 or 31 games
+    int nextState = 0;
+    std::int64_t paidWeight = 0;
+    std::array<std::pair<int, std::int64_t>, 4> free {}; // (multiplier, weight) as a free game
+    int freeCount = 0;
+};
+
+// Sees every window the counting judges, for tallies of its own.
+class WindowObserver
+{
+public:
+    virtual ~WindowObserver() = default;
+    virtual void window(int state, const std::array<int, kReels + 1> &stops, const FastWindow &fw,
+        const WeightedWindow &w)
+        = 0;
+    virtual void stateDone(int state, std::int64_t paidWeight, std::int64_t freeWeight) = 0;
+};
+
 // One counted game from every hold state, at the given lines and bet per line (credits).
 struct GameKernels {
     GameKernel paid;
     GameKernel free;
     std::uint64_t windows = 0; // windows judged
 };
-GameKernels buildKernels(int lines, int bet);
+GameKernels buildKernels(int lines, int bet, WindowObserver *observer = nullptr);
 
 struct ExactFigures {
     int lines = 25;

@@ -99,18 +99,8 @@ FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels +
     w.wildWin = e.wildWin;
     for (std::uint32_t i = e.firstOpen; i < e.firstOpen + e.openCount; ++i) {
         const auto &o = table.open(i);
-        const auto &rows = tables::paylineRows[o.line];
-        const Sym s4 = symbolAt(4, stops[4], rows[4]);
-        int run = 3;
         bool wild = o.wild;
-        if (s4 == o.symbol || s4 == kWild) {
-            ++run;
-            wild = wild || s4 == kWild;
-            const Sym s5 = symbolAt(5, stops[5], rows[5]);
-            if (s5 == o.symbol) {
-                ++run;
-            }
-        }
+        const int run = runThrough(o, stops, wild);
         w.lineUnits += pay(o.symbol, run);
         w.wildWin = w.wildWin || wild;
     }

@@ -43,6 +43,20 @@ private:
     std::vector<OpenLine> openLines;
 };
 
+// How far a line still running after reel 3 reaches: 3, 4 or 5 reels; wild is set when a wild
+// on reel 4 carries it.
+inline int runThrough(
+    const PartialTable::OpenLine &o, const std::array<int, kReels + 1> &stops, bool &wild)
+{
+    const auto &rows = tables::paylineRows[o.line];
+    const Sym s4 = symbolAt(4, stops[4], rows[4]);
+    if (s4 != o.symbol && s4 != kWild) {
+        return 3;
+    }
+    wild = wild || s4 == kWild;
+    return symbolAt(5, stops[5], rows[5]) == o.symbol ? 5 : 4;
+}
+
 struct FastWindow {
     int lineUnits = 0;
     int scatters = 0;

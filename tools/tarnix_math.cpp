@@ -1,5 +1,7 @@
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
 #include "json_out.hpp"
+#include "math_validate.hpp"
+#include "par_sheet_text.hpp"
 #include "rules/exact_return.hpp"
 #include "rules/game_tables.hpp"
 #include "rules/par_sheet.hpp"
@@ -10,6 +12,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -38,8 +41,12 @@ const char *kUsage = R"(usage: tarnix-math COMMAND [options] [--table]
       state: held wilds, the payback check, the feature with its retriggers and multiplier.
       Leaves out the rule against players far ahead (over 2000 %), which depends on a
       player's own history.
+  parsheet [--lines N] [--bet B] [--format json|markdown] [--figure FILE.svg]
+      The exact par sheet: return, standard deviation and volatility index, the spread of
+      the long-run average, return bands, every prize's chance and share, the feature's
+      length and win. --figure also draws the return band against games played.
 
-  N lines: 1..25 (default 25); B: bet per line 1, 2, 3, 5, 10 or 20 (default 1).
+  N lines: 1, 5, 10, 20 or 25 (default 25); B: bet per line 1, 2, 3, 5, 10 or 20 (default 1).
 )";
 
 struct Args {
@@ -129,7 +136,7 @@ Args parse(int argc, char **argv)
         } else if (arg.rfind("--", 0) == 0 && i + 1 < argc) {
             a.options[arg.substr(2)] = argv[++i];
         } else {
-            fail("unexpected argument '" + arg + "'\n" + kUsage);
+            fail("unexpected argument '" + arg + "' (tarnix-math --help lists the options)");
         }
     }
     return a;
@@ -324,7 +331,8 @@ int runExact(const Args &a)
     const int betIndex = betIndexOf(intOption(a, "bet", 1, 1, 20));
     const auto start = std::chrono::steady_clock::now();
     const ExactFigures f = exactReturn(lines, betIndex);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     JsonObject o;
     o.num("lines", static_cast<std::int64_t>(f.lines))
         .num("bet", static_cast<std::int64_t>(f.bet))
@@ -345,11 +353,39 @@ int runExact(const Args &a)
     return 0;
 }
 
+int runParsheet(const Args &a)
+{
+    const auto lines = static_cast<int>(intOption(a, "lines", 25, 1, 25));
+    const int betIndex = betIndexOf(intOption(a, "bet", 1, 1, 20));
+    const auto format = a.options.count("format") ? a.options.at("format") : "json";
+    const auto figure = a.options.count("figure") ? a.options.at("figure") : "";
+    const ParReport r = parReport(lines, betIndex);
+    if (!figure.empty()) {
+        std::ofstream file(figure, std::ios::binary);
+        file << returnBandSvg(r);
+        if (!file.flush()) {
+            fail("cannot write " + figure);
+        }
+    }
+    const std::string out = format == "markdown"
+        ? parSheetMarkdown(r, figure.substr(figure.find_last_of('/') + 1))
+        : parSheetJson(r);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     const Args a = parse(argc, argv);
+    if (a.command == "--help" || a.command == "help" || a.command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (const auto problem = optionProblem(a.command, a.options)) {
+        fail(*problem);
+    }
     if (a.command == "evaluate") {
         return runEvaluate(a);
     }
@@ -362,9 +398,8 @@ int main(int argc, char **argv)
     if (a.command == "exact") {
         return runExact(a);
     }
-    if (a.command == "--help" || a.command == "help" || a.command == "-h") {
-        std::fputs(kUsage, stdout);
-        return 0;
+    if (a.command == "parsheet") {
+        return runParsheet(a);
     }
-    fail("unknown command '" + a.command + "'\n" + kUsage);
+    fail("unknown command '" + a.command + "': use " + kCommandList);
 }

@@ -155,17 +155,65 @@ namespace
 struct SimTally {
     std::uint64_t games = 0, hits = 0, features = 0, discards = 0, evaluated = 0;
     double won = 0, staked = 0, featureWon = 0;
+    double squares = 0; // of each paid game's return, in stakes
     std::vector<double> batchReturns;
+    std::vector<double> batchVariances; // of single games within each batch
 };
 
+// The mean of per-batch statistics and the half width of its 95 % interval.
+std::pair<double, double> batchMeans(const std::vector<double> &values)
+{
+    const auto n = static_cast<double>(values.size());
+    if (n < 2) {
+        return { values.empty() ? 0 : values.front(), 0 };
+    }
+    double mean = 0;
+    for (double r : values) {
+        mean += r;
+    }
+    mean /= n;
+    double var = 0;
+    for (double r : values) {
+        var += (r - mean) * (r - mean);
+    }
+    var /= (n - 1);
+    return { mean, 1.959964 * std::sqrt(var / n) };
+}
+
 constexpr std::uint64_t kBatch = 10'000;
+
+struct Batch {
+    double won = 0;
+    double squares = 0; // of returns in stakes
+    std::uint64_t games = 0;
+};
+
+void addToBatch(
+    SimTally &t, double won, double stake, Batch &batch, std::atomic<std::uint64_t> *progress)
+{
+    t.won += won;
+    t.staked += stake;
+    const double inStakes = won / stake;
+    batch.won += won;
+    batch.squares += inStakes * inStakes;
+    t.squares += inStakes * inStakes;
+    if (++batch.games == kBatch) {
+        const auto n = static_cast<double>(kBatch);
+        const double mean = batch.won / (n * stake);
+        t.batchReturns.push_back(mean);
+        t.batchVariances.push_back((batch.squares - n * mean * mean) / (n - 1));
+        batch = {};
+        if (progress) {
+            *progress += kBatch;
+        }
+    }
+}
 
 void simulateBaseOnly(
     GameRng &rng, std::uint64_t games, int lines, SimTally &t, std::atomic<std::uint64_t> *progress)
 {
     std::array<int, kReels + 1> stops {};
-    double batchWon = 0;
-    std::uint64_t inBatch = 0;
+    Batch batch;
     for (std::uint64_t g = 0; g < games; ++g) {
         for (int reel = 1; reel <= kReels; ++reel) {
             stops[static_cast<std::size_t>(reel)] = rng.draw(kStops);
@@ -173,37 +221,11 @@ void simulateBaseOnly(
         const WindowResult r = evaluateWindow(stops, lines);
         const int win
             = r.lineUnits + tables::scatterPay[static_cast<std::size_t>(r.scatters)] * lines;
-        t.won += win;
-        t.staked += lines;
         t.hits += win > 0;
         ++t.evaluated;
-        batchWon += win;
-        if (++inBatch == kBatch) {
-            t.batchReturns.push_back(batchWon / (static_cast<double>(kBatch) * lines));
-            batchWon = 0;
-            inBatch = 0;
-            if (progress) {
-                *progress += kBatch;
-            }
-        }
+        addToBatch(t, win, lines, batch, progress);
     }
     t.games = games;
-}
-
-void addToBatch(SimTally &t, double won, double stake, double &batchWon, std::uint64_t &inBatch,
-    std::atomic<std::uint64_t> *progress)
-{
-    t.won += won;
-    t.staked += stake;
-    batchWon += won;
-    if (++inBatch == kBatch) {
-        t.batchReturns.push_back(batchWon / (static_cast<double>(kBatch) * stake));
-        batchWon = 0;
-        inBatch = 0;
-        if (progress) {
-            *progress += kBatch;
-        }
-    }
 }
 
 // The cabinet's own steps, line sums and all: slow, and the reference for the fast engine.
@@ -215,8 +237,7 @@ void simulateFaithful(GameRng &rng, std::uint64_t games, int lines, int betIndex
     game.p.reelspeed = 1;
     const double stake
         = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
-    double batchWon = 0;
-    std::uint64_t inBatch = 0;
+    Batch batch;
     for (std::uint64_t g = 0; g < games; ++g) {
         game.p.bank = 1'000'000'000; // the simulated player never runs dry
         const GameReport first = game.play(betIndex);
@@ -237,7 +258,7 @@ void simulateFaithful(GameRng &rng, std::uint64_t games, int lines, int betIndex
             game.collect();
             t.featureWon += featureWon / stake;
         }
-        addToBatch(t, won, stake, batchWon, inBatch, progress);
+        addToBatch(t, won, stake, batch, progress);
     }
     t.games = games;
 }
@@ -249,8 +270,7 @@ void simulateFast(GameRng &rng, std::uint64_t games, int lines, int betIndex, Si
     FastGame game(table, betIndex, rng);
     const double stake
         = static_cast<double>(tables::betPerButton[static_cast<std::size_t>(betIndex)]) * lines;
-    double batchWon = 0;
-    std::uint64_t inBatch = 0;
+    Batch batch;
     for (std::uint64_t g = 0; g < games; ++g) {
         const RoundResult r = game.playRound();
         t.discards += static_cast<std::uint64_t>(r.discards);
@@ -260,7 +280,7 @@ void simulateFast(GameRng &rng, std::uint64_t games, int lines, int betIndex, Si
             ++t.features;
             t.featureWon += static_cast<double>(r.featureWon) / stake;
         }
-        addToBatch(t, static_cast<double>(r.won), stake, batchWon, inBatch, progress);
+        addToBatch(t, static_cast<double>(r.won), stake, batch, progress);
     }
     t.games = games;
 }
@@ -306,32 +326,30 @@ SimulateFigures simulate(const SimulateOptions &o, std::atomic<std::uint64_t> *p
         all.won += t.won;
         all.staked += t.staked;
         all.featureWon += t.featureWon;
+        all.squares += t.squares;
         all.batchReturns.insert(
             all.batchReturns.end(), t.batchReturns.begin(), t.batchReturns.end());
+        all.batchVariances.insert(
+            all.batchVariances.end(), t.batchVariances.begin(), t.batchVariances.end());
     }
     SimulateFigures f;
     f.games = all.games;
     f.rtp = all.staked > 0 ? all.won / all.staked : 0;
     // Batch means: a held wild ties neighbouring games together, so single games are not
     // independent; batches of ten thousand are, for every practical purpose.
-    const auto n = static_cast<double>(all.batchReturns.size());
-    if (n >= 2) {
-        double mean = 0;
-        for (double r : all.batchReturns) {
-            mean += r;
-        }
-        mean /= n;
-        double var = 0;
-        for (double r : all.batchReturns) {
-            var += (r - mean) * (r - mean);
-        }
-        var /= (n - 1);
-        const double half = 1.959964 * std::sqrt(var / n);
-        f.ciLow = f.rtp - half;
-        f.ciHigh = f.rtp + half;
-    } else {
-        f.ciLow = f.ciHigh = f.rtp;
+    const auto [mean, half] = batchMeans(all.batchReturns);
+    f.ciLow = f.rtp - (all.batchReturns.size() >= 2 ? half : 0);
+    f.ciHigh = f.rtp + (all.batchReturns.size() >= 2 ? half : 0);
+    (void)mean;
+    if (all.games >= 2) {
+        const auto n = static_cast<double>(all.games);
+        f.sd = std::sqrt(std::max(0.0, (all.squares - n * f.rtp * f.rtp) / (n - 1)));
     }
+    // Within a batch the games are as good as a sample of single games; the batches' own
+    // variances then vary independently around the true one.
+    const auto [variance, spread] = batchMeans(all.batchVariances);
+    f.sdLow = std::sqrt(std::max(0.0, variance - spread));
+    f.sdHigh = std::sqrt(variance + spread);
     f.hitFrequency = all.games ? static_cast<double>(all.hits) / static_cast<double>(all.games) : 0;
     f.gamesPerFeature
         = all.features ? static_cast<double>(all.games) / static_cast<double>(all.features) : 0;

@@ -38,6 +38,10 @@ struct SimulateFigures {
     double rtp = 0;
     double ciLow = 0;
     double ciHigh = 0;
+    // Standard deviation of one paid game's return in stakes, and its 95 % batch-means interval.
+    double sd = 0;
+    double sdLow = 0;
+    double sdHigh = 0;
     double hitFrequency = 0;
     double gamesPerFeature = 0;
     double meanFeatureWin = 0; // in stakes

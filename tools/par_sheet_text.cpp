@@ -221,8 +221,8 @@ std::string parSheetMarkdown(const ParReport &r, const std::string &figure)
          "rare large wins).");
     if (!figure.empty()) {
         line("");
-        line("![The return band against games played, " + std::to_string(r.lines) + " lines]("
-            + figure + ")");
+        line("![The return band against games played, " + std::to_string(r.lines)
+            + (r.lines == 1 ? " line](" : " lines](") + figure + ")");
     }
     line("");
     line("### Prizes");

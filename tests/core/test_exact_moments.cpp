@@ -2,6 +2,7 @@
 // par sheet of the real game against its own first moments and against seeded play.
 #include "rules/exact_moments.hpp"
 #include "rules/exact_return.hpp"
+#include "rules/headless_game.hpp"
 #include "rules/par_report.hpp"
 #include "rules/par_sheet.hpp"
 
@@ -197,6 +198,81 @@ private slots:
             qPrintable(
                 QStringLiteral("exact %1, played [%2, %3]").arg(r.sd).arg(s.sdLow).arg(s.sdHigh)));
         QVERIFY(s.sdLow <= s.sd && s.sd <= s.sdHigh);
+    }
+
+    // Every prize's chance in paid games and rate in free games, against the cabinet's own
+    // steps played from a fixed seed: each exact figure lies within 4.5 standard errors of
+    // its count. The player's record is reset each round so that the rule against players
+    // far ahead never applies.
+    void prizeChancesAgreeWithTheCabinetsSteps_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("1 line") << 1;
+        QTest::newRow("25 lines") << 25;
+    }
+    void prizeChancesAgreeWithTheCabinetsSteps()
+    {
+        QFETCH(int, lines);
+        const ParReport r = parReport(lines, 1);
+        const auto slot = [&](Sym symbol, int count) {
+            for (std::size_t i = 0; i < r.prizes.size(); ++i) {
+                if (r.prizes[i].symbol == symbol && r.prizes[i].count == count) {
+                    return i;
+                }
+            }
+            return r.prizes.size();
+        };
+        std::vector<double> paid(r.prizes.size() + 1, 0), free(paid);
+        GameRng rng(41);
+        HeadlessGame g(rng);
+        g.s.linesplayed = static_cast<Short>(lines);
+        constexpr int rounds = 500'000;
+        for (int round = 0; round < rounds; ++round) {
+            g.p.bank = 1'000'000'000;
+            g.p.total = 0;
+            g.p.wager = 1'000'000'000;
+            bool paidGame = true;
+            do {
+                g.play(1);
+                std::vector<bool> seen(paid.size(), false);
+                for (int line = 1; line <= lines; ++line) {
+                    const auto l = static_cast<std::size_t>(line);
+                    if (g.s.winline[l] != 0) {
+                        const int row = tables::paylineRows[l][1];
+                        seen[slot(symbolAt(1, g.s.reelstopOf(1), row), g.s.winlength[l])] = true;
+                    }
+                }
+                if (g.s.scatters >= 2) {
+                    seen[slot(kScatter, g.s.scatters)] = true;
+                }
+                for (std::size_t i = 0; i < seen.size(); ++i) {
+                    (paidGame ? paid : free)[i] += seen[i];
+                }
+                paidGame = false;
+            } while (g.featureRunning());
+            g.collect();
+        }
+        QCOMPARE(paid.back() + free.back(), 0.0); // every paying result is a listed prize
+        for (std::size_t i = 0; i < r.prizes.size(); ++i) {
+            const Prize &p = r.prizes[i];
+            const double n = rounds;
+            // A count of rare events spreads like its square root; free games come in runs
+            // of a feature, which the factor of two covers.
+            const double paidError = std::sqrt(p.paidChance * (1 - p.paidChance) / n);
+            const double freeError = 2 * std::sqrt(p.freeRate / n);
+            QVERIFY2(std::fabs(paid[i] / n - p.paidChance) <= 4.5 * paidError + 1 / n,
+                qPrintable(QStringLiteral("%1 x%2 paid: %3 played, %4 counted")
+                               .arg(QString::fromLatin1(symbolName(p.symbol).data()))
+                               .arg(p.count)
+                               .arg(paid[i] / n)
+                               .arg(p.paidChance)));
+            QVERIFY2(std::fabs(free[i] / n - p.freeRate) <= 4.5 * freeError + 1 / n,
+                qPrintable(QStringLiteral("%1 x%2 free: %3 played, %4 counted")
+                               .arg(QString::fromLatin1(symbolName(p.symbol).data()))
+                               .arg(p.count)
+                               .arg(free[i] / n)
+                               .arg(p.freeRate)));
+        }
     }
 };
 

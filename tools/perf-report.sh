@@ -29,6 +29,7 @@ json() { sed -n "s/^ *\"$1\": \([0-9.e+-]*\),*$/\1/p" "$2"; }
 "$BUILD/tarnix-math" simulate --games 40000000 --seed 11 --threads 2 >"$OUT/sim2" 2>/dev/null
 enum_s=$(timed "$BUILD/tarnix-math" enumerate --lines 25)
 exact_s=$(timed "$BUILD/tarnix-math" exact --lines 25)
+parsheet_s=$(timed "$BUILD/tarnix-math" parsheet --lines 25)
 
 bench() { sed -n "$1" "$OUT/bench"; }
 paint=$(bench 's/^start to first painted window: \([0-9]*\) ms$/\1/p')
@@ -54,3 +55,4 @@ echo "| \`tarnix-math simulate\`, 1 thread | $(mgps "$OUT/sim1") million games/s
 echo "| \`tarnix-math simulate\`, 2 threads | $(mgps "$OUT/sim2") million games/s |"
 echo "| \`tarnix-math enumerate --lines 25\` | $enum_s s |"
 echo "| \`tarnix-math exact --lines 25\` | $exact_s s |"
+echo "| \`tarnix-math parsheet --lines 25\` | $parsheet_s s |"

@@ -114,6 +114,7 @@ FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels +
 FastGame::FastGame(const PartialTable &t, int betIndex, Rng &source)
     : table(t)
     , rng(source)
+    , own(dynamic_cast<GameRng *>(&source))
     , lines(t.lines())
     , bet(tables::betPerButton[static_cast<std::size_t>(
           betIndex < 1 || betIndex > 6 ? 1 : betIndex)])
@@ -131,7 +132,7 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
             if (reel >= 2 && reel <= 4 && wildhold[i]) {
                 held[i] = true;
             } else {
-                reelstop[i] = rng.draw(kStops);
+                reelstop[i] = draw(kStops);
             }
             if (reel >= 2 && reel <= 4 && f.wild[i][static_cast<std::size_t>(reelstop[i])]) {
                 wildhold[i] = true;
@@ -142,16 +143,17 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
             + static_cast<std::int64_t>(tables::scatterPay[static_cast<std::size_t>(w.scatters)])
                 * bet * lines;
         if (freespinsdone > 0 || freespinsdone == freespins - 1) {
-            const int r25 = rng.draw(25);
+            const int r25 = draw(25);
             const int multiplier = r25 == 1 ? 10 : r25 <= 5 ? 5 : r25 <= 14 ? 3 : 2;
             thiswin *= w.wildWin ? multiplier : 1;
         }
         total += thiswin;
         wager += stake;
 
-        const bool farAhead = wager != 0
+        // Only a trigger asks whether the player is far ahead, so only a trigger divides.
+        const bool farAhead = w.scatters > 2 && wager != 0
             && static_cast<double>(total) / static_cast<double>(wager) * 100.0 > 2000.0;
-        const bool keptByChance = (farAhead && w.scatters > 2) ? false : rng.draw(4) == 1;
+        const bool keptByChance = farAhead ? false : draw(4) == 1;
         const bool anyHeld = held[2] || held[3] || held[4];
         if (!keptByChance && !anyHeld && (thiswin > 2 * stake || w.scatters > 2)) {
             total -= thiswin;
@@ -184,7 +186,7 @@ RoundResult FastGame::playRound()
             r.hit = g.thiswin > 0;
         }
         if (g.scatters >= 3) {
-            rng.draw(2); // the feature tune
+            draw(2); // the feature tune
             freespins += tables::freeSpinAward[static_cast<std::size_t>(g.scatters)];
             r.feature = true;
         }

@@ -87,8 +87,19 @@ private:
         int scatters;
     };
     Standing playGame(RoundResult &r); // one counted game with its replacements
+    // Rng::draw, straight to the generator when it is the game's own: no virtual call, and
+    // the generator's step inlined into the game.
+    int draw(int n)
+    {
+        if (own) {
+            const int k = static_cast<int>(own->uniform() * n) + 1;
+            return k > n ? n : k;
+        }
+        return rng.draw(n);
+    }
     const PartialTable &table;
     Rng &rng;
+    GameRng *own;
     int lines;
     int bet;
     std::int64_t stake;

@@ -8,11 +8,6 @@ namespace slot
 
 namespace
 {
-constexpr std::uint64_t rotl(std::uint64_t x, int k)
-{
-    return (x << k) | (x >> (64 - k));
-}
-
 std::uint64_t splitmix64(std::uint64_t &x)
 {
     std::uint64_t z = (x += 0x9e3779b97f4a7c15ULL);
@@ -43,19 +38,6 @@ void GameRng::seedFrom(std::uint64_t seed)
     for (auto &word : s) {
         word = splitmix64(seed);
     }
-}
-
-std::uint64_t GameRng::next()
-{
-    const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
-    const std::uint64_t t = s[1] << 17;
-    s[2] ^= s[0];
-    s[3] ^= s[1];
-    s[1] ^= s[2];
-    s[0] ^= s[3];
-    s[2] ^= t;
-    s[3] = rotl(s[3], 45);
-    return result;
 }
 
 void GameRng::jump()

@@ -30,10 +30,26 @@ public:
     GameRng(); // seeded from the system's entropy source
     explicit GameRng(std::uint64_t seed); // reproducible runs for the tools and tests
     double uniform() override { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
-    std::uint64_t next();
+    // Inline: a simulation takes six or more of these per game.
+    std::uint64_t next()
+    {
+        const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+        const std::uint64_t t = s[1] << 17;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = rotl(s[3], 45);
+        return result;
+    }
     void jump(); // advances 2^128 draws: independent streams for parallel simulation
 
 private:
+    static constexpr std::uint64_t rotl(std::uint64_t x, int k)
+    {
+        return (x << k) | (x >> (64 - k));
+    }
     void seedFrom(std::uint64_t seed);
     std::uint64_t s[4] {};
 };

@@ -285,7 +285,7 @@ std::string parSheetMarkdown(const ParReport &r, const std::string &figure)
 
 std::string returnBandSvg(const ParReport &r)
 {
-    constexpr double width = 640, height = 360, left = 64, right = 16, top = 36, bottom = 44;
+    constexpr double width = 640, height = 360, left = 64, right = 40, top = 36, bottom = 44;
     constexpr double fromLog = 3, toLog = 7; // 1,000 to 10,000,000 games
     const double spread = kBand95Z * r.asymptoticSd / std::sqrt(std::pow(10.0, fromLog));
     const double step = spread > 0.5 ? 0.25 : spread > 0.2 ? 0.1 : 0.05;

@@ -52,6 +52,14 @@ PartialTable::PartialTable(int lines)
             : lines > kLines ? kLines
                              : lines)
 {
+    tailCodes = tails().data();
+    for (int d = 1; d <= kStops; ++d) {
+        for (int e = 1; e <= kStops; ++e) {
+            lastScatters[static_cast<std::size_t>((d - 1) * kStops + e - 1)]
+                = static_cast<std::uint8_t>(facts().scatter[4][static_cast<std::size_t>(d)]
+                    + facts().scatter[5][static_cast<std::size_t>(e)]);
+        }
+    }
     entries.resize(static_cast<std::size_t>(kStops * kStops * kStops));
     for (int a = 1; a <= kStops; ++a) {
         for (int b = 1; b <= kStops; ++b) {
@@ -59,6 +67,10 @@ PartialTable::PartialTable(int lines)
                 Entry &e = entries[static_cast<std::size_t>(
                     ((a - 1) * kStops + (b - 1)) * kStops + (c - 1))];
                 e.firstOpen = static_cast<std::uint32_t>(openLines.size());
+                const auto &f = facts();
+                e.scatters = static_cast<std::uint8_t>(f.scatter[1][static_cast<std::size_t>(a)]
+                    + f.scatter[2][static_cast<std::size_t>(b)]
+                    + f.scatter[3][static_cast<std::size_t>(c)]);
                 const int stops[] = { 0, a, b, c };
                 for (int line = 1; line <= lineCount; ++line) {
                     const auto &rows = tables::paylineRows[static_cast<std::size_t>(line)];
@@ -78,7 +90,8 @@ PartialTable::PartialTable(int lines)
                         ++run;
                     }
                     if (run == 3) {
-                        openLines.push_back({ static_cast<std::uint8_t>(line), first, wild });
+                        openLines.push_back({ static_cast<std::uint8_t>(line), first, wild,
+                            tailOffset(first, rows[4], rows[5]) });
                         ++e.openCount;
                     } else if (run == 2 && pay(first, 2) > 0) {
                         e.units += pay(first, 2);
@@ -90,25 +103,31 @@ PartialTable::PartialTable(int lines)
     }
 }
 
-FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels + 1> &stops)
+const std::vector<std::uint16_t> &PartialTable::tails()
 {
-    const auto &f = facts();
-    FastWindow w;
-    const auto &e = table.at(stops[1], stops[2], stops[3]);
-    w.lineUnits = e.units;
-    w.wildWin = e.wildWin;
-    for (std::uint32_t i = e.firstOpen; i < e.firstOpen + e.openCount; ++i) {
-        const auto &o = table.open(i);
-        bool wild = o.wild;
-        const int run = runThrough(o, stops, wild);
-        w.lineUnits += pay(o.symbol, run);
-        w.wildWin = w.wildWin || wild;
-    }
-    for (int reel = 1; reel <= kReels; ++reel) {
-        w.scatters += f.scatter[static_cast<std::size_t>(reel)]
-                               [static_cast<std::size_t>(stops[static_cast<std::size_t>(reel)])];
-    }
-    return w;
+    static const std::vector<std::uint16_t> table = [] {
+        std::vector<std::uint16_t> t(
+            static_cast<std::size_t>(kOrdinarySymbols * 9 * kStops * kStops));
+        std::array<int, kReels + 1> stops {};
+        for (int i = 1; i <= kOrdinarySymbols; ++i) {
+            const auto symbol = static_cast<Sym>(i);
+            // A made-up line through the wanted rows: runThrough reads only reels 4 and 5.
+            for (std::uint8_t line = 1; line <= kLines; ++line) {
+                const auto &rows = tables::paylineRows[line];
+                for (stops[4] = 1; stops[4] <= kStops; ++stops[4]) {
+                    for (stops[5] = 1; stops[5] <= kStops; ++stops[5]) {
+                        bool wild = false;
+                        const int run = runThrough({ line, symbol, false, 0 }, stops, wild);
+                        t[tailOffset(symbol, rows[4], rows[5])
+                            + static_cast<std::uint32_t>((stops[4] - 1) * kStops + stops[5] - 1)]
+                            = static_cast<std::uint16_t>(pay(symbol, run) | (wild ? kTailWild : 0));
+                    }
+                }
+            }
+        }
+        return t;
+    }();
+    return table;
 }
 
 FastGame::FastGame(const PartialTable &t, int betIndex, Rng &source)
@@ -134,8 +153,10 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
             } else {
                 reelstop[i] = draw(kStops);
             }
-            if (reel >= 2 && reel <= 4 && f.wild[i][static_cast<std::size_t>(reelstop[i])]) {
-                wildhold[i] = true;
+            // Or-ed rather than tested: whether a stop shows the wild is a coin no predictor
+            // guesses.
+            if (reel >= 2 && reel <= 4) {
+                wildhold[i] = wildhold[i] | f.wild[i][static_cast<std::size_t>(reelstop[i])];
             }
         }
         const FastWindow w = judgeWindow(table, reelstop);

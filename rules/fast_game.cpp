@@ -94,7 +94,7 @@ PartialTable::PartialTable(int lines)
                             tailOffset(first, rows[4], rows[5]) });
                         ++e.openCount;
                     } else if (run == 2 && pay(first, 2) > 0) {
-                        e.units += pay(first, 2);
+                        e.units = static_cast<std::uint8_t>(e.units + pay(first, 2));
                         e.wildWin = e.wildWin || wild;
                     }
                 }

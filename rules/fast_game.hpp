@@ -25,8 +25,9 @@ public:
         bool wild; // a wild already in the run (reels 2 or 3)
         std::uint32_t tail; // where its pays by reels 4 and 5 start in tails()
     };
+    // Eight bytes, so that the whole table stays in the second-level cache.
     struct Entry {
-        std::int32_t units = 0; // pays of the lines whose run has ended by reel 3
+        std::uint8_t units = 0; // pays of the lines whose run has ended by reel 3 (zebra pairs)
         bool wildWin = false;
         std::uint8_t scatters = 0; // reels 1 to 3 that show the scatter
         std::uint8_t openCount = 0; // lines still running after three matching reels
@@ -42,6 +43,7 @@ public:
             ((index(symbol) - 1) * 9 + (row4 - 1) * 3 + (row5 - 1)) * kStops * kStops);
     }
     static const std::vector<std::uint16_t> &tails();
+    static_assert(kLines * 2 <= 255, "zebra pairs fit a byte");
     const Entry &at(int a, int b, int c) const
     {
         return entries[static_cast<std::size_t>(((a - 1) * kStops + (b - 1)) * kStops + (c - 1))];

@@ -4,6 +4,9 @@
 #include "par_sheet_text.hpp"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -91,6 +94,18 @@ private slots:
                 sheet.contains(QString::fromStdString(parSheetMarkdown(r, figure.toStdString()))),
                 "docs/par-sheet.md is out of date: run tools/par-sheet-doc.sh");
             QCOMPARE(committed(figure), QString::fromStdString(returnBandSvg(r)));
+
+            // The JSON form of the same sheet is well formed and carries the same figures.
+            QJsonParseError error;
+            const auto json
+                = QJsonDocument::fromJson(QByteArray::fromStdString(parSheetJson(r)), &error);
+            QVERIFY2(json.isObject(), qPrintable(error.errorString()));
+            const QJsonObject o = json.object();
+            QCOMPARE(o.value("rtp").toDouble(), r.rtp);
+            QCOMPARE(o.value("sd").toDouble(), r.sd);
+            QCOMPARE(o.value("volatility_index").toDouble(), 1.645 * r.sd);
+            QCOMPARE(o.value("prizes").toArray().size(), static_cast<qsizetype>(r.prizes.size()));
+            QCOMPARE(o.value("return_bands").toArray().size(), 4);
         }
     }
 };

@@ -333,8 +333,7 @@ int runExact(const Args &a)
     const int betIndex = betIndexOf(intOption(a, "bet", 1, 1, 20));
     const auto start = std::chrono::steady_clock::now();
     const ExactFigures f = exactReturn(lines, betIndex);
-    const double seconds
-        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     JsonObject o;
     o.num("lines", static_cast<std::int64_t>(f.lines))
         .num("bet", static_cast<std::int64_t>(f.bet))

@@ -16,7 +16,7 @@ struct PassageMoments {
     std::vector<Real> mean; // E[R]
     std::vector<Real> square; // E[R^2]
     Matrix weighted; // E[R; the passage ends in e]
-    Real residual = 0; // how far `weighted` misses its own equation
+    Real residual = 0; // relative change in `weighted` at the last step of its iteration
 };
 
 // The reward is the kernel's win (win, winSquare, winNext); every field of `free` but those and

@@ -226,7 +226,6 @@ void PlayerRecordTest::resettingLoadOfAnEmptyStoreGivesAFreshPlayer()
     QVERIFY(fresh.currentplayer.empty());
 }
 
-
 void PlayerRecordTest::onlyWhatTheGameCouldWriteIsStorable()
 {
     // Twelve characters is the longest name the options window takes, in any script.

@@ -7,6 +7,7 @@
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
 #include "flow/tarnix.hpp"
+#include "players/record_saving.hpp"
 #include "players/record_store.hpp"
 #include "rules/rng.hpp"
 
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QUrl>
+#include <cstdio>
 
 namespace
 {
@@ -70,7 +72,19 @@ int main(int argc, char **argv)
     services.restoreRes = [] { slot::MODchangeRes::RestoreRes(); };
     services.loadSounds = [&sound] { sound.load(); };
     services.loadRecord = [&store](int slot, slot::PlayerState &p) { store.loadLenient(slot, p); };
-    services.saveRecord = [&store](const slot::PlayerState &p) { store.save(p); };
+    QWidget *cabinet = nullptr; // the notice's parent, once the cabinet exists
+    slot::RecordSaving saving([&store](const slot::PlayerState &p) { return store.save(p); },
+        store.path().toStdString(), [&cabinet](const std::string &title, const std::string &text) {
+            std::fprintf(stderr, "slots_tarnix: %s\n", text.c_str());
+            // Not modal: play goes on beside it, and a quit is never held up by it.
+            auto *box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),
+                QString::fromStdString(text), QMessageBox::Ok, cabinet);
+            box->setTextFormat(Qt::PlainText);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+        });
+    services.saveRecord = [&saving](const slot::PlayerState &p) { saving(p); };
     services.loadRecordResetting
         = [&store](int slot, slot::PlayerState &p) { store.loadResetting(slot, p); };
     services.readName = [&store](int slot) { return store.readName(slot); };
@@ -81,6 +95,7 @@ int main(int argc, char **argv)
     services.endProgram = [] { QCoreApplication::exit(0); };
 
     slot::Tarnix window(player, services);
+    cabinet = &window;
     services.information = [&window](const std::string &title, const std::string &text) {
         QMessageBox::information(
             &window, QString::fromStdString(title), QString::fromStdString(text));

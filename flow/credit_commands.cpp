@@ -12,6 +12,21 @@ namespace
 {
 constexpr Money kQuickCredit = 5000;
 constexpr Money kQuickCreditLimit = 50000;
+constexpr Money kCoin = 20;
+
+// Money put in goes into the credit and the amount invested together or not at all, so the two
+// never tell different stories at the top of their range.
+bool putIn(PlayerState &player, Money amount)
+{
+    const auto bank = checkedAdd(player.bank, amount);
+    const auto invested = checkedAdd(player.amountinvested, amount);
+    if (!bank || !invested) {
+        return false;
+    }
+    player.bank = *bank;
+    player.amountinvested = *invested;
+    return true;
+}
 } // namespace
 
 void Tarnix::payline_Click(int Index)
@@ -29,11 +44,13 @@ void Tarnix::payline_Click(int Index)
 void Tarnix::COINSIN_Click()
 {
     pannomoney->hide();
-    addTo(player.bank, 20);
-    addTo(player.amountinvested, 20);
+    const bool taken = putIn(player, kCoin);
     refreshCredit();
     setFocus();
     KeyPreview = true;
+    if (taken) {
+        storeSettled();
+    }
 }
 
 void Tarnix::mnuquickcredit_Click()
@@ -44,11 +61,13 @@ void Tarnix::mnuquickcredit_Click()
     services.sound.play(124);
     // Checked before the credit changes, so it never stands inflated behind the message.
     if (static_cast<long long>(player.bank) + kQuickCredit <= kQuickCreditLimit) {
-        addTo(player.bank, kQuickCredit);
+        const bool taken = putIn(player, kQuickCredit);
         pannomoney->hide();
-        addTo(player.amountinvested, kQuickCredit);
         refreshCredit();
         KeyPreview = true;
+        if (taken) {
+            storeSettled();
+        }
         return;
     }
     services.information("Slots_Tarnix",
@@ -68,6 +87,7 @@ void Tarnix::mnuzerocredit_Click()
     refreshCredit();
     // A win given up with the credit must not be gambled afterwards.
     doublebutton->setEnabled(false);
+    storeSettled();
 }
 
 bool Tarnix::Form_KeyPress(int key, const QString &text)

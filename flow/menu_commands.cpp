@@ -109,6 +109,11 @@ void Tarnix::endIfPending()
 
 void Tarnix::sessionSaving()
 {
+    storeSettled();
+}
+
+void Tarnix::storeSettled()
+{
     // Mid-game the stake is out and the win not yet in; with the gamble open the stake is
     // out of the credit. The save after the last settled game is the better record then.
     if (ended || gameRunning() || drawRunning() || !pandouble->isHidden()) {

@@ -137,6 +137,9 @@ private:
     void presentSettlement(Settlement settlement);
     void endProgram();
     void endIfPending();
+    // Stores the record unless a game, a draw or the gamble has it half settled; money put in
+    // or given up is stored at once, so a crash never takes it back.
+    void storeSettled();
     bool menuBlocked() const;
     void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);

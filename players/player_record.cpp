@@ -1,6 +1,8 @@
 // The player record's text form and the two ways of reading it back.
 #include "players/player_record.hpp"
 
+#include "players/options_rules.hpp"
+
 #include <limits>
 
 namespace slot {
@@ -70,6 +72,9 @@ void readKeys(PlayerState &state, const RecordLookup &lookup, OnFailure onFailur
         }
     }
     state.currentplayer = lookup(kRecordKeys[7]);
+    if (!isStorableName(state.currentplayer)) {
+        state.currentplayer.clear();
+    }
 }
 
 } // namespace
@@ -82,6 +87,24 @@ std::optional<Short> parseShort(std::string_view text)
 std::optional<Money> parseMoney(std::string_view text)
 {
     return parseDecimal<Money>(text);
+}
+
+bool isStorableName(std::string_view text)
+{
+    return characterCount(std::string(text)) <= kLongestName;
+}
+
+bool isStorableText(std::string_view key, std::string_view text)
+{
+    if (key == kRecordKeys[7]) {
+        return isStorableName(text);
+    }
+    for (const auto &field : kNumberFields) {
+        if (field.key == key) {
+            return field.money ? parseMoney(text).has_value() : parseShort(text).has_value();
+        }
+    }
+    return false;
 }
 
 std::string sectionOf(int slot)

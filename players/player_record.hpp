@@ -24,6 +24,12 @@ inline constexpr std::array<std::string_view, 8> kRecordKeys = {
 std::optional<Short> parseShort(std::string_view text);
 std::optional<Money> parseMoney(std::string_view text);
 
+// A name the game could have stored: the options window takes at most twelve characters, so
+// anything longer is damage, not a name, and reads as a vacant slot.
+bool isStorableName(std::string_view text);
+// Whether `text` is something the game itself could have stored under `key`, one of the eight.
+bool isStorableText(std::string_view key, std::string_view text);
+
 // "player1" .. "player6"; empty for a slot outside 1..6.
 std::string sectionOf(int slot);
 // The slot that `playerslot` names ("1" .. "6"), or nothing.

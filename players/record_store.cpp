@@ -1,12 +1,14 @@
 // The player records in an INI file: section playerN, eight keys, values as text.
 #include "players/record_store.hpp"
 
+#include "players/durable_file.hpp"
 #include "players/player_record.hpp"
 
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace slot {
@@ -18,28 +20,55 @@ QString qtText(std::string_view text)
 }
 
 // A value a person typed with commas reads back as a list; the game wants the text.
-std::string storedText(const QSettings &settings, std::string_view key)
+std::string storedText(const QVariant &value)
 {
-    const QVariant value = settings.value(qtText(key));
     if (value.typeId() == QMetaType::QStringList) {
         return value.toStringList().join(QLatin1Char(',')).toStdString();
     }
     return value.toString().toStdString();
 }
 
-// Runs `read` on the slot's section, or on nothing when the slot does not exist, so that an
-// unusable slot number behaves like an empty record.
-template <typename Read>
-void withSection(const QString &path, int slot, Read read)
+std::string storedText(const QSettings &settings, std::string_view key)
 {
-    const std::string section = sectionOf(slot);
-    if (section.empty()) {
-        read([](std::string_view) { return std::string(); });
-        return;
+    return storedText(settings.value(qtText(key)));
+}
+
+// A key of a player's section holding a value the game could have written itself.
+bool isOwned(const QSettings &settings, const QString &key)
+{
+    const auto slash = key.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        return false;
     }
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(qtText(section));
-    read([&settings](std::string_view key) { return storedText(settings, key); });
+    const QString section = key.left(slash);
+    const QString name = key.mid(slash + 1);
+    bool ownedSection = false;
+    for (int slot = 1; slot <= kPlayerSlots; ++slot) {
+        ownedSection = ownedSection || section == qtText(sectionOf(slot));
+    }
+    const bool ownedKey = std::any_of(kRecordKeys.begin(), kRecordKeys.end(),
+                                      [&name](std::string_view k) { return name == qtText(k); });
+    if (!ownedSection || !ownedKey) {
+        return false;
+    }
+    const QVariant value = settings.value(key);
+    const bool text =
+            value.typeId() == QMetaType::QString || value.typeId() == QMetaType::QStringList;
+    return text && isStorableText(name.toStdString(), storedText(value));
+}
+
+// Removes whatever the game does not own, so that damage read once is not written back after
+// every game; true when anything went.
+bool dropForeign(QSettings &settings)
+{
+    bool dropped = false;
+    for (const QString &key : settings.allKeys()) {
+        if (!isOwned(settings, key)) {
+            settings.remove(key);
+            dropped = true;
+        }
+    }
+    return dropped;
 }
 
 // The file's inode, or 0 when there is none. QSettings replaces the file by renaming a new one
@@ -56,20 +85,23 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// QSettings rewrites a file it cannot parse with only what it understood; keep the original
-// beside it so that a person can still recover the records it held.
-void keepDamagedCopy(const QString &path, const QByteArray &original)
+// Whatever a save is about to drop stays readable beside the records, on the disk before the
+// file that lacks it replaces the old one. A copy already holding these bytes is enough.
+bool keepDamagedCopy(const QString &path, const QByteArray &original)
 {
     for (int n = 1; n < 100; ++n) {
-        QFile copy(path + QStringLiteral(".damaged") +
-                   (n == 1 ? QString() : QStringLiteral("-%1").arg(n)));
-        if (!copy.exists()) {
-            if (copy.open(QIODevice::WriteOnly)) {
-                copy.write(original);
-            }
-            return;
+        const QString copy = path + QStringLiteral(".damaged") +
+                             (n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        if (!QFile::exists(copy)) {
+            return replaceDurably(QFile::encodeName(copy).toStdString(),
+                                  std::string_view(original.constData(),
+                                                   static_cast<std::size_t>(original.size())));
+        }
+        if (bytesOf(copy) == original) {
+            return true;
         }
     }
+    return false;
 }
 
 } // namespace
@@ -90,49 +122,87 @@ bool SettingsRecordStore::save(const PlayerState &state)
     if (!slot) {
         return false;
     }
+    unsaved[*slot] = state;
+    if (!storeUnsaved()) {
+        return false;
+    }
+    unsaved.clear();
+    return true;
+}
+
+bool SettingsRecordStore::storeUnsaved()
+{
     const ino_t before = inodeOf(iniPath);
     const QByteArray original = bytesOf(iniPath);
     QSettings settings(iniPath, QSettings::IniFormat);
-    // QSettings writes a temporary file and renames it over the old one, so a write that fails
-    // half-way (read-only directory, full disk) leaves the previous records as they were.
+    // QSettings writes a temporary file, flushes it and renames it over the old one, so a write
+    // that fails half-way (read-only directory, full disk) leaves the previous records as they
+    // were.
     settings.setAtomicSyncRequired(true);
-    settings.beginGroup(qtText(sectionOf(*slot)));
-    for (const auto &[key, text] : recordTexts(state)) {
-        settings.setValue(qtText(key), qtText(text));
+    const bool unparsed = settings.status() == QSettings::FormatError;
+    const bool dropped = dropForeign(settings);
+    if ((unparsed || dropped) && !original.isEmpty() && !keepDamagedCopy(iniPath, original)) {
+        return false;
     }
-    settings.endGroup();
+    for (const auto &[slot, record] : unsaved) {
+        settings.beginGroup(qtText(sectionOf(slot)));
+        for (const auto &[key, text] : recordTexts(record)) {
+            settings.setValue(qtText(key), qtText(text));
+        }
+        settings.endGroup();
+    }
     settings.sync();
-    if (settings.status() == QSettings::NoError) {
-        return true;
-    }
     // After a read error QSettings keeps reporting it even when the write succeeds; only the
     // new file tells.
     const bool replaced = inodeOf(iniPath) != 0 && inodeOf(iniPath) != before;
-    if (settings.status() == QSettings::FormatError && replaced) {
-        keepDamagedCopy(iniPath, original);
-        return true;
+    const bool written = settings.status() == QSettings::NoError ||
+                         (settings.status() == QSettings::FormatError && replaced);
+    // The rename is only on the disk once the folder is.
+    return written && syncFolderOf(QFile::encodeName(iniPath).toStdString());
+}
+
+template <typename Read>
+void SettingsRecordStore::withSection(int slot, Read read)
+{
+    // Runs `read` on the slot's section, or on nothing when the slot does not exist, so that an
+    // unusable slot number behaves like an empty record.
+    const std::string section = sectionOf(slot);
+    if (section.empty()) {
+        read([](std::string_view) { return std::string(); });
+        return;
     }
-    return false;
+    if (const auto kept = unsaved.find(slot); kept != unsaved.end()) {
+        const RecordTexts texts = recordTexts(kept->second);
+        read([&texts](std::string_view key) {
+            for (const auto &[k, text] : texts) {
+                if (k == key) {
+                    return text;
+                }
+            }
+            return std::string();
+        });
+        return;
+    }
+    QSettings settings(iniPath, QSettings::IniFormat);
+    settings.beginGroup(qtText(section));
+    read([&settings](std::string_view key) { return storedText(settings, key); });
 }
 
 void SettingsRecordStore::loadLenient(int slot, PlayerState &state)
 {
-    withSection(iniPath, slot,
-                [&state](const RecordLookup &lookup) { slot::loadLenient(state, lookup); });
+    withSection(slot, [&state](const RecordLookup &lookup) { slot::loadLenient(state, lookup); });
 }
 
 void SettingsRecordStore::loadResetting(int slot, PlayerState &state)
 {
-    withSection(iniPath, slot,
-                [&state](const RecordLookup &lookup) { slot::loadResetting(state, lookup); });
+    withSection(slot, [&state](const RecordLookup &lookup) { slot::loadResetting(state, lookup); });
 }
 
 std::string SettingsRecordStore::readName(int slot)
 {
     std::string name;
-    withSection(iniPath, slot,
-                [&name](const RecordLookup &lookup) { name = lookup(kRecordKeys[7]); });
-    return name;
+    withSection(slot, [&name](const RecordLookup &lookup) { name = lookup(kRecordKeys[7]); });
+    return isStorableName(name) ? name : std::string();
 }
 
 } // namespace slot

@@ -4,6 +4,7 @@
 #include "flow/game_state.hpp"
 
 #include <QString>
+#include <map>
 #include <string>
 
 namespace slot {
@@ -20,8 +21,11 @@ public:
 };
 
 // Each call opens the file afresh, so a record edited or damaged outside the game is read as
-// it is now. A save that cannot reach the disk says so; QSettings keeps what it could not write
-// and stores it with the next save that succeeds.
+// it is now. A save that cannot reach the disk says so and keeps the record in memory: loads of
+// that slot give it back, and the next save that succeeds stores it too. When a save returns
+// true the file and its name are on the disk. The file holds only the six players' sections
+// with their eight keys; anything else, and any value the game could never have written, is
+// dropped, with the file as it was kept beside it as aust.ini.damaged.
 class SettingsRecordStore final : public RecordStore {
 public:
     explicit SettingsRecordStore(QString iniPath);
@@ -36,7 +40,12 @@ public:
     const QString &path() const { return iniPath; }
 
 private:
+    bool storeUnsaved();
+    template <typename Read>
+    void withSection(int slot, Read read);
+
     QString iniPath;
+    std::map<int, PlayerState> unsaved;
 };
 
 } // namespace slot

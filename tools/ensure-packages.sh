@@ -12,6 +12,8 @@ packages=(
   xvfb xauth x11-xserver-utils xdotool imagemagick pulseaudio pulseaudio-utils sox procps
   # desktop integration: the validators of launcher entries and software-centre descriptions
   appstream desktop-file-utils
+  # the trace of a save that shows it reaching the disk
+  strace
 )
 
 missing=()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A player's whole session with the real game, from outside: start (the screen becomes 800 x
 # 600, the start sound is heard), coins, lines, games by mouse and space bar, a win and its
-# gamble, then the three ways out (the exit menu, the close box, SIGTERM), each followed by a
-# restart that must find the credit and statistics as they were left and the screen back at
-# its own mode. Screenshots of the key moments are checked against the cabinet's layout.
+# gamble, then the three ways out (the exit menu, the close box, SIGTERM) and a kill -9 after
+# coins, each followed by a restart that must find the credit and statistics as they were left
+# and the screen back at its own mode. Screenshots of the key moments are checked against the
+# cabinet's layout.
 # Usage: player_session.sh PATH/TO/slots_tarnix PATH/TO/tarnix-close-box [SHOTS_DIR]
 # Screenshots stay in SHOTS_DIR when one is given (kept after a failure, for a look).
 GAME=$1
@@ -220,9 +221,24 @@ ended "SIGTERM"
 [[ $(record_value bank) == $(($(sed -n 's/^bank=//p' <<<"$first") + 20)) ]] ||
   fail "the coin before SIGTERM was not kept: $(echo $(record))"
 
-# --- fourth run: everything as left -----------------------------------------------------
+# --- fourth run: three coins, then kill -9: the coins were stored when they went in --------
+launch
+before_coins=$(record_value bank)
+for _ in 1 2 3; do press coin; done
+sleep 0.5
+shot coins-in
+kill -KILL "$GAMEPID"
+wait "$GAMEPID" 2>/dev/null || true # killed: its status is 137
+expect_size "$ORIGINAL" "after kill -9" # the mode watcher puts the screen back
+[[ $(record_value bank) == $((before_coins + 60)) ]] ||
+  fail "three coins before kill -9 were not stored: $(echo $(record))"
+note "three coins survived kill -9"
+
+# --- fifth run: everything as left -------------------------------------------------------
 launch
 shot last-start
+compare -metric AE -crop "100x28+53+$((20 + MENU))" "$SHOTS/coins-in.png" \
+  "$LAST_SHOT" null: 2>"$WORK/ae" || fail "the credit after kill -9 differs: $(cat "$WORK/ae")"
 "$CLOSE_BOX" "$WIN"
 ended "the last close"
 

@@ -44,6 +44,7 @@ private slots:
     void lenientLoadKeepsWhatDoesNotConvert();
     void resettingLoadZeroesAndResetsSpeedOnEachFailure();
     void resettingLoadOfAnEmptyStoreGivesAFreshPlayer();
+    void aNameLongerThanAnyTheGameTakesIsDamage();
 };
 
 void PlayerRecordTest::parseShortCases_data()
@@ -223,6 +224,20 @@ void PlayerRecordTest::resettingLoadOfAnEmptyStoreGivesAFreshPlayer()
     QCOMPARE(fresh.bank, Money(0));
     QCOMPARE(fresh.reelspeed, Short(0)); // the window load turns this 0 into 1
     QVERIFY(fresh.currentplayer.empty());
+}
+
+void PlayerRecordTest::aNameLongerThanAnyTheGameTakesIsDamage()
+{
+    // Twelve characters is the longest name the options window takes, in any script.
+    const std::string twelve = "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e" "abcdefghi";
+    QVERIFY(isStorableName(twelve));
+    QVERIFY(isStorableName(""));
+    QVERIFY(!isStorableName(twelve + "j"));
+    PlayerState s = someone();
+    loadLenient(s, lookupOf({{"currentplayer", twelve + "j"}}));
+    QCOMPARE(s.currentplayer, std::string()); // damage reads as a vacant slot
+    loadResetting(s, lookupOf({{"currentplayer", twelve}}));
+    QCOMPARE(s.currentplayer, twelve);
 }
 
 QTEST_APPLESS_MAIN(PlayerRecordTest)

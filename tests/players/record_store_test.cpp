@@ -77,11 +77,14 @@ private slots:
     void everyKeyRoundTripsForSeveralSlots();
     void oddNamesComeBackAsTyped();
     void savingOneSlotLeavesTheOthersAlone();
+    void valuesTheGameNeverWritesAreDroppedWithACopyKept();
+    void aHugeDamagedFileIsNotCarriedForward();
     void handWrittenBadNumbersLoadAsTheRulesSay();
     void aFileOfRandomBytesReadsAsAnEmptyRecord();
     void anUnreadableStoreReadsAsEmptyAndRefusesToSave();
     void aSaveThatCannotBeWrittenLeavesThePreviousFile();
     void deniedPermissionsKeepThePreviousRecord();
+    void anUnwritableStoreKeepsItsRecordsInMemory();
     void aSaveCreatesMissingFoldersAndNeedsAValidSlot();
     void theUserFileLivesInTheConfigDirectory();
 };
@@ -136,9 +139,9 @@ void RecordStoreTest::savingOneSlotLeavesTheOthersAlone()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("aust.ini");
-    writeFile(path,
-              "[player2]\nbank=777\ncurrentplayer=eve\nnote=kept by hand\n"
-              "[elsewhere]\nkey=value\n");
+    const QByteArray handEdited = "[player2]\nbank=777\ncurrentplayer=eve\nnote=kept by hand\n"
+                                  "[elsewhere]\nkey=value\n";
+    writeFile(path, handEdited);
     SettingsRecordStore store(path);
     QVERIFY(store.save(player("1", "ann", 1)));
     QVERIFY(store.save(player("1", "ann", 2)));
@@ -146,12 +149,77 @@ void RecordStoreTest::savingOneSlotLeavesTheOthersAlone()
     store.loadLenient(2, two);
     QCOMPARE(two.bank, Money(777));
     QCOMPARE(two.currentplayer, std::string("eve"));
+    // Only the players' own keys are written back; what else the file held stays readable
+    // beside it, once.
     const QByteArray file = contentsOf(path);
-    QVERIFY(file.contains("note=kept by hand"));
-    QVERIFY(file.contains("[elsewhere]"));
+    QVERIFY(!file.contains("note="));
+    QVERIFY(!file.contains("[elsewhere]"));
+    QCOMPARE(contentsOf(path + ".damaged"), handEdited);
+    QVERIFY(!QFile::exists(path + ".damaged-2"));
     PlayerState one;
     store.loadLenient(1, one);
     compareNumbers(one, player("1", "ann", 2));
+}
+
+void RecordStoreTest::valuesTheGameNeverWritesAreDroppedWithACopyKept()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    const QByteArray outOfRange = "[player1]\nbank=2147483648\nreelspeed=4\ncurrentplayer=ann\n"
+                                  "[player3]\ngames=99999999999999999999999\ntotal=5\n"
+                                  "currentplayer=thirteen char\nwinroll=-32769\n";
+    writeFile(path, outOfRange);
+    SettingsRecordStore store(path);
+    PlayerState one = player("1", "kept", 2);
+    store.loadLenient(1, one);
+    QCOMPARE(one.bank, player("1", "kept", 2).bank);
+    QCOMPARE(store.readName(3), std::string()); // longer than any name the game takes
+    QVERIFY(store.save(one));
+    QCOMPARE(contentsOf(path + ".damaged"), outOfRange);
+    PlayerState three;
+    store.loadResetting(3, three);
+    QCOMPARE(three.total, Money(5));
+    QCOMPARE(three.games, Money(0));
+    const QByteArray file = contentsOf(path);
+    QCOMPARE(file.mid(file.indexOf("[player3]")), QByteArray("[player3]\ntotal=5\n"));
+
+    // Values at the very ends of their ranges are the game's own and need no copy.
+    QTemporaryDir clean;
+    const QString edges = clean.filePath("aust.ini");
+    writeFile(edges, "[player2]\nbank=2147483647\nwager=-2147483648\nreelspeed=-32768\n"
+                     "currentplayer=twelve chars\n");
+    SettingsRecordStore edgeStore(edges);
+    QVERIFY(edgeStore.save(player("1", "ann", 1)));
+    QVERIFY(!QFile::exists(edges + ".damaged"));
+    PlayerState two;
+    edgeStore.loadResetting(2, two);
+    QCOMPARE(two.bank, Money(2147483647));
+    QCOMPARE(two.wager, Money(-2147483647 - 1));
+    QCOMPARE(edgeStore.readName(2), std::string("twelve chars"));
+}
+
+void RecordStoreTest::aHugeDamagedFileIsNotCarriedForward()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    QByteArray junk = "[player4]\nbank=40\ncurrentplayer=dot\n[General]\n";
+    QRandomGenerator rng(7);
+    while (junk.size() < 2 * 1024 * 1024) {
+        junk += "k" + QByteArray::number(rng.generate()) + "=" +
+            QByteArray::number(rng.generate64()).repeated(8) + "\n";
+    }
+    junk += "[player5]\ncurrentplayer=" + QByteArray(100000, 'z') + "\n";
+    writeFile(path, junk);
+    SettingsRecordStore store(path);
+    QVERIFY(store.save(player("1", "ann", 1)));
+    QVERIFY(store.save(player("1", "ann", 2)));
+    QVERIFY(contentsOf(path).size() < 1024);
+    QCOMPARE(contentsOf(path + ".damaged"), junk);
+    PlayerState four;
+    store.loadResetting(4, four);
+    QCOMPARE(four.bank, Money(40));
+    QCOMPARE(store.readName(4), std::string("dot"));
+    QCOMPARE(store.readName(5), std::string());
 }
 
 void RecordStoreTest::handWrittenBadNumbersLoadAsTheRulesSay()
@@ -312,6 +380,42 @@ void RecordStoreTest::deniedPermissionsKeepThePreviousRecord()
     QVERIFY(!lockedStore.save(player("1", "ann", 6)));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(contentsOf(locked), QByteArray("[player1]\nbank=5\nreelspeed=4\n"));
+}
+
+void RecordStoreTest::anUnwritableStoreKeepsItsRecordsInMemory()
+{
+    // The folder is really a file, which stops root as well as anyone else.
+    QTemporaryDir dir;
+    writeFile(dir.filePath("plain"), "not a folder");
+    SettingsRecordStore store(dir.filePath("plain/aust.ini"));
+    const PlayerState one = player("1", "ann", 3);
+    const PlayerState two = player("2", "bob", 4);
+    QVERIFY(!store.save(one));
+    QVERIFY(!store.save(two));
+    // Each slot gives back what it last failed to store, by every way of reading it.
+    PlayerState back = player("1", "other", 9);
+    store.loadResetting(1, back);
+    compareNumbers(back, one);
+    QCOMPARE(back.currentplayer, std::string("ann"));
+    PlayerState lenient;
+    store.loadLenient(2, lenient);
+    compareNumbers(lenient, two);
+    QCOMPARE(store.readName(2), std::string("bob"));
+    QCOMPARE(store.readName(3), std::string());
+    PlayerState three = player("3", "x", 5);
+    store.loadResetting(3, three);
+    QCOMPARE(three.bank, Money(0));
+    QCOMPARE(contentsOf(dir.filePath("plain")), QByteArray("not a folder"));
+
+    // Where the folder can be made after all, the first save that works stores them all.
+    QVERIFY(QFile::remove(dir.filePath("plain")));
+    QVERIFY(store.save(player("1", "ann", 6)));
+    SettingsRecordStore fresh(dir.filePath("plain/aust.ini"));
+    PlayerState stored;
+    fresh.loadResetting(2, stored);
+    compareNumbers(stored, two);
+    fresh.loadResetting(1, stored);
+    compareNumbers(stored, player("1", "ann", 6));
 }
 
 void RecordStoreTest::aSaveCreatesMissingFoldersAndNeedsAValidSlot()

@@ -37,6 +37,54 @@ private slots:
         QCOMPARE(c.w->state.blink, Short(16));
     }
 
+    // Money put in or given up is stored by the command itself, not only with the next game.
+    void creditCommandsStoreTheRecordAtOnce()
+    {
+        Cabinet c(45000);
+        c.w->COINSIN->click();
+        c.w->COINSIN->click();
+        QCOMPARE(c.saved.bank, 45040);
+        QCOMPARE(c.saved.amountinvested, 40);
+        c.player.bank = 40000;
+        c.w->mnuquickcredit->trigger();
+        QCOMPARE(c.saved.bank, 45000);
+        QCOMPARE(c.saved.amountinvested, 5040);
+        c.w->mnuzerocredit->trigger();
+        QCOMPARE(c.saved.bank, 0);
+        QCOMPARE(c.saved.amountinvested, 5040 - 45000);
+    }
+
+    // A coin is taken whole or not at all: the credit and the amount invested move together.
+    void aCoinAtTheTopOfTheRangeChangesNothing_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("invested");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("credit one coin short of the top") << 2147483627 << 0 << true;
+        QTest::newRow("credit at the top") << 2147483647 << 0 << false;
+        QTest::newRow("credit 19 below the top") << 2147483628 << 0 << false;
+        QTest::newRow("amount invested at the top") << 100 << 2147483640 << false;
+    }
+    void aCoinAtTheTopOfTheRangeChangesNothing()
+    {
+        QFETCH(int, bank);
+        QFETCH(int, invested);
+        QFETCH(bool, taken);
+        Cabinet c(bank);
+        c.player.amountinvested = invested;
+        c.saved.bank = -1;
+        c.w->COINSIN->click();
+        QCOMPARE(c.player.bank, taken ? bank + 20 : bank);
+        QCOMPARE(c.player.amountinvested, taken ? invested + 20 : invested);
+        QCOMPARE(c.w->PANELBANK->text(), QString::number(c.player.bank));
+        QCOMPARE(c.saved.bank, taken ? bank + 20 : -1); // nothing changed, nothing to store
+        if (bank <= 45000) {
+            c.w->mnuquickcredit->trigger();
+            QCOMPARE(c.player.bank, bank);
+            QCOMPARE(c.player.amountinvested, invested);
+        }
+    }
+
     void quickCreditLimit_data()
     {
         QTest::addColumn<int>("bank");

@@ -1,9 +1,11 @@
 // The options window on the real cabinet with a real record file in a temporary folder.
 #include "gamble/double_panel.hpp"
 #include "players/options_window.hpp"
+#include "players/record_saving.hpp"
 #include "players/record_store.hpp"
 #include "support/cabinet.hpp"
 
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -313,6 +315,62 @@ private slots:
         QCOMPARE(s.c.ends, 1);
         QCOMPARE(s.stored(3).reelspeed, Short(8));
         QCOMPARE(s.stored(3).bank, 55);
+    }
+
+    // A config folder that cannot be made (its name is taken by a file, which stops root too):
+    // the player hears of it once, in the game's words, plays on, and the options window shows
+    // the credit the store could not keep rather than an empty load.
+    void anUnwritableRecordIsToldOnceAndKeptInMemory()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("config")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("x") == 1);
+        blocker.close();
+        const QString path = dir.filePath(QStringLiteral("config/aust.ini"));
+        SettingsRecordStore store(path);
+        Cabinet c(0);
+        RecordSaving saving([&store](const PlayerState &p) { return store.save(p); },
+            path.toStdString(),
+            [&c](const std::string &title, const std::string &text) {
+                c.services.information(title, text);
+            });
+        c.services.saveRecord = [&saving](const PlayerState &p) { saving(p); };
+        c.services.loadRecordResetting
+            = [&store](int slot, PlayerState &p) { store.loadResetting(slot, p); };
+        c.services.readName = [&store](int slot) { return store.readName(slot); };
+        c.player.currentplayer = "ann";
+        for (int i = 0; i < 3; ++i) {
+            c.w->COINSIN->click();
+        }
+        QCOMPARE(c.messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(c.messages[0])
+                    .startsWith(QStringLiteral(
+                        "Slots_Tarnix|Sorry... Your player details can't be saved.")));
+        QVERIFY(c.messages[0].find(path.toStdString()) != std::string::npos);
+
+        const auto open = [&c]() -> frmtarnixoptions & {
+            c.w->mnuplayer->trigger();
+            return *c.w->optionsWindow;
+        };
+        frmtarnixoptions &o = open();
+        QCOMPARE(c.player.bank, 60);
+        QCOMPARE(c.w->PANELBANK->text(), QStringLiteral("60"));
+        QCOMPARE(o.machine(1)->text(), QStringLiteral("ANN"));
+        o.machine(2)->click();
+        QCOMPARE(c.player.bank, 0);
+        o.machine(1)->click();
+        QCOMPARE(c.player.bank, 60);
+        QCOMPARE(c.player.amountinvested, 60);
+        QCOMPARE(c.player.currentplayer, std::string("ann"));
+        o.close();
+        flushDeletes();
+        open();
+        QCOMPARE(c.player.bank, 60);
+        QCOMPARE(c.w->optionsWindow->machine(1)->text(), QStringLiteral("ANN"));
+        c.w->optionsWindow->close();
+        flushDeletes();
+        QCOMPARE(c.messages.size(), std::size_t(1));
+        QVERIFY(!QFileInfo(dir.filePath(QStringLiteral("config"))).isDir());
     }
 
     void optionsRefusedInTheGambleAndInTheFeature()

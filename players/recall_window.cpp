@@ -19,8 +19,8 @@ namespace
 {
 
 constexpr int kWidth = 640;
-constexpr int kHeight = 470;
-constexpr int kEntryHeight = 262;
+constexpr int kHeight = 540;
+constexpr int kEntryHeight = 332;
 constexpr QPoint kReelOrigin { 10, 62 };
 constexpr int kFreeBlockWidth = 150;
 constexpr int kFreeBlockHeight = 74;
@@ -67,12 +67,16 @@ void paintWindow(QPainter &p, QPoint origin, int cell, const RecallGame &g, int 
             p.drawPixmap(at, RecallEntryView::cellPicture(g.at(reel, row), cell));
         }
     }
-    for (const RecallLine &l : g.lines) {
+    for (std::size_t k = 0; k < g.lines.size(); ++k) {
+        const RecallLine &l = g.lines[k];
+        // Lines that share cells are drawn a little apart, so each stays visible.
+        const QPointF apart(0, lineWidth > 1 ? (static_cast<int>(k % 5) - 2) * lineWidth : 0);
         QPainterPath path;
         for (int reel = 1; reel <= kReels; ++reel) {
             const int row = tables::paylineRows[static_cast<std::size_t>(l.line)]
                                                [static_cast<std::size_t>(reel)];
-            const QPointF centre = origin + QPointF((reel - 0.5) * cell, (row - 0.5) * cell);
+            const QPointF centre
+                = origin + QPointF((reel - 0.5) * cell, (row - 0.5) * cell) + apart;
             if (reel == 1) {
                 path.moveTo(centre - QPointF(cell / 2.0, 0));
             }
@@ -182,7 +186,7 @@ int RecallEntryView::contentHeight() const
         h += 22 + freeRows(*entry) * kFreeBlockHeight;
     }
     if (entry->gamble.opened) {
-        h += 22 + kCardHeight + 24;
+        h += 22 + kCardHeight + 16;
     }
     return std::max(h, kEntryHeight - 4);
 }

@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace slot
@@ -86,7 +85,6 @@ bool replaceFileDurably(const std::string &path, const std::string &contents)
     if (fd < 0) {
         return false;
     }
-    ::fchmod(fd, 0644);
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {

@@ -172,7 +172,7 @@ void RecallEntryView::setEntry(const RecallEntry *e, int n, int count)
     entry = e;
     number = n;
     of = count;
-    resize(width(), contentHeight());
+    setMinimumHeight(contentHeight());
     update();
 }
 
@@ -435,8 +435,9 @@ tarnixrecall::tarnixrecall(QWidget &main, GameRecall &r, int s)
     entryArea = new QScrollArea(this);
     entryArea->setGeometry(0, 0, kWidth, kEntryHeight);
     entryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The scroll area gives the view its whole width; a long feature scrolls.
+    entryArea->setWidgetResizable(true);
     entryView = new RecallEntryView;
-    entryView->resize(kWidth - 20, kEntryHeight - 4);
     entryArea->setWidget(entryView);
     sessionView = new RecallSessionView(recall, slot, this);
     sessionView->setGeometry(0, kEntryHeight, kWidth, kHeight - kEntryHeight - 36);

@@ -60,13 +60,15 @@ RecallGame captureWindow(const MainState &s, bool paid)
 
 Money RecallEntry::paid() const
 {
-    if (gamble.opened && gamble.ending != GambleEnding::Open) {
-        return gamble.paid;
+    const long long won = feature ? (collected ? collect : 0) : game.win;
+    if (!gamble.opened || gamble.ending == GambleEnding::Open) {
+        return static_cast<Money>(won);
     }
-    if (feature) {
-        return collected ? collect : 0;
-    }
-    return game.win;
+    // The gamble normally stakes the whole win; a refused Play between a collect and the
+    // gamble leaves it staking the last free game's win only, and the collect stays paid.
+    const long long paid = won - gamble.stake + gamble.paid;
+    return static_cast<Money>(std::clamp<long long>(
+        paid, std::numeric_limits<Money>::min(), std::numeric_limits<Money>::max()));
 }
 
 GameRecall::GameRecall(RecallStorage *store, Clock c)

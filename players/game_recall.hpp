@@ -82,7 +82,8 @@ struct RecallEntry {
     bool settled = false; // its money is all in the credit (a feature waits for its collect)
     bool operator==(const RecallEntry &) const = default;
 
-    // What the game finally gave the player: the win, the collect, or the gamble's result.
+    // What the game finally gave the player: the win or the collect, with a gamble's result
+    // in place of what the gamble staked.
     Money paid() const;
 };
 

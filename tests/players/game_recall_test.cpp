@@ -356,6 +356,29 @@ private slots:
         QVERIFY(!t.recall.ring(1)[1].gamble.draws.empty()); // the earlier gamble stays its own
     }
 
+    // A refused Play after the collect clears it, so the gamble stakes only the last free
+    // game's win: the collect itself stays paid.
+    void aGambleOfTheLastFreeGamesWinLeavesTheCollectPaid()
+    {
+        Table t(nullptr, 30);
+        t.trigger(triggerWindow());
+        while (t.s.freespinsdone < t.s.freespins - 1) {
+            t.free(test::blankWindow());
+        }
+        t.free(smallWin());
+        const Money last = t.s.thiswin;
+        QVERIFY(last > 0);
+        t.collect();
+        const Money collect = t.newest().collect;
+        QCOMPARE(startPlay(t.s, t.p, 6), PlayStart::NotEnoughCredit);
+        t.openTheGamble();
+        QCOMPARE(t.newest().gamble.stake, last);
+        QVERIFY(!t.draw(GambleBet::Red, kClubs));
+        QCOMPARE(t.newest().paid(), Money(collect - last));
+        QCOMPARE(t.recall.session(1).won(), static_cast<long long>(collect - last));
+        QCOMPARE(t.newest().creditAfter, t.p.bank);
+    }
+
     void quittingSettlesTheGambleAndTheFeatureInTheirEntries()
     {
         Table t;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <cmath>
 
@@ -179,7 +180,7 @@ void RecallEntryView::setEntry(const RecallEntry *e, int n, int count)
 int RecallEntryView::contentHeight() const
 {
     if (!entry) {
-        return kEntryHeight - 4;
+        return 100;
     }
     int h = kReelOrigin.y() + 3 * kCell + 30;
     if (entry->feature) {
@@ -188,7 +189,7 @@ int RecallEntryView::contentHeight() const
     if (entry->gamble.opened) {
         h += 22 + kCardHeight + 16;
     }
-    return std::max(h, kEntryHeight - 4);
+    return h;
 }
 
 QSize RecallEntryView::sizeHint() const
@@ -431,22 +432,29 @@ tarnixrecall::tarnixrecall(QWidget &main, GameRecall &r, int s)
     setObjectName(QStringLiteral("tarnixrecall"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TARNIX RECALL"));
-    setFixedSize(kWidth, kHeight);
+    // On a 640 x 480 screen the whole window would hide its buttons: the game's view, which
+    // scrolls anyway, gives up the height instead.
+    int height = kHeight;
+    if (const QScreen *screen = main.screen()) {
+        height = std::clamp(screen->availableGeometry().height() - 30, 400, kHeight);
+    }
+    const int entryHeight = kEntryHeight - (kHeight - height);
+    setFixedSize(kWidth, height);
     entryArea = new QScrollArea(this);
-    entryArea->setGeometry(0, 0, kWidth, kEntryHeight);
+    entryArea->setGeometry(0, 0, kWidth, entryHeight);
     entryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The scroll area gives the view its whole width; a long feature scrolls.
     entryArea->setWidgetResizable(true);
     entryView = new RecallEntryView;
     entryArea->setWidget(entryView);
     sessionView = new RecallSessionView(recall, slot, this);
-    sessionView->setGeometry(0, kEntryHeight, kWidth, kHeight - kEntryHeight - 36);
+    sessionView->setGeometry(0, entryHeight, kWidth, kHeight - kEntryHeight - 36);
     btnolder = new QPushButton(QStringLiteral("< Older game"), this);
-    btnolder->setGeometry(10, kHeight - 32, 130, 26);
+    btnolder->setGeometry(10, height - 32, 130, 26);
     btnnewer = new QPushButton(QStringLiteral("Newer game >"), this);
-    btnnewer->setGeometry(150, kHeight - 32, 130, 26);
+    btnnewer->setGeometry(150, height - 32, 130, 26);
     btnunloadrecall = new QPushButton(QStringLiteral("Close Recall"), this);
-    btnunloadrecall->setGeometry(kWidth - 160, kHeight - 32, 150, 26);
+    btnunloadrecall->setGeometry(kWidth - 160, height - 32, 150, 26);
     connect(btnolder, &QPushButton::clicked, this, &tarnixrecall::btnolder_Click);
     connect(btnnewer, &QPushButton::clicked, this, &tarnixrecall::btnnewer_Click);
     connect(btnunloadrecall, &QPushButton::clicked, this, &tarnixrecall::btnunloadrecall_Click);

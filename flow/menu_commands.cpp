@@ -99,8 +99,7 @@ void Tarnix::mnurecall_Click()
     }
     services.sound.play(124);
     setEnabled(false);
-    auto *recall
-        = new tarnixrecall(*this, *services.recall, slotOf(player.playerslot).value_or(0));
+    auto *recall = new tarnixrecall(*this, *services.recall, slotOf(player.playerslot).value_or(0));
     recallWindow = recall;
     keepAbove(recall);
     recall->show();

@@ -7,6 +7,7 @@
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
 #include "flow/tarnix.hpp"
+#include "players/recall_file.hpp"
 #include "players/record_saving.hpp"
 #include "players/record_store.hpp"
 #include "rules/rng.hpp"
@@ -64,6 +65,8 @@ int main(int argc, char **argv)
     slot::SettingsRecordStore store(slot::SettingsRecordStore::userPath());
     slot::PlayerState player;
     slot::Services services { rng, pacing, sound };
+    slot::FileRecallStorage recallFiles(slot::recallFolder());
+    services.recall = std::make_shared<slot::GameRecall>(&recallFiles);
     services.isScreenFontSmall = [] { return slot::IsScreenFontSmall(); };
     services.showLargeFontsMessage = [] { slot::showLargeFontsWarning(); };
     services.changeRes = [](int w, int h) {

@@ -50,6 +50,7 @@ void Tarnix::takewin_Click()
     services.sound.play(110); // also ends the looping feature tune
     showWin(state.winmeter);
     collectWinmeter(state, player);
+    services.recall->featureCollected(state, player);
     refreshCredit();
     spinsleft->hide();
     play.each([](PictureButton *b) {

@@ -7,6 +7,8 @@
 #include "flow/tarnix.hpp"
 #include "gamble/double_panel.hpp"
 #include "players/options_window.hpp"
+#include "players/player_record.hpp"
+#include "players/recall_window.hpp"
 
 #include <QApplication>
 #include <QWindow>
@@ -20,6 +22,7 @@ Tarnix::~Tarnix()
     delete aboutWindow.data();
     delete paysWindow.data();
     delete optionsWindow.data();
+    delete recallWindow.data();
 }
 
 void Tarnix::keepAbove(QWidget *window)
@@ -89,6 +92,20 @@ void Tarnix::mnuplayer_Click()
     options->Form_Load();
 }
 
+void Tarnix::mnurecall_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    setEnabled(false);
+    auto *recall = new tarnixrecall(*this, *services.recall, slotOf(player.playerslot).value_or(0));
+    recallWindow = recall;
+    keepAbove(recall);
+    recall->show();
+    recall->CenterForm(recall);
+}
+
 void Tarnix::mnuexit_Click()
 {
     // Leaving in the middle of a game or a card draw would drop a result that is already
@@ -134,7 +151,10 @@ void Tarnix::endProgram()
         return;
     }
     services.sound.play(124);
-    settleBeforeQuit(state, player, !pandouble->isHidden());
+    const bool gambleOpen = !pandouble->isHidden();
+    const Money atrisk = state.atrisk;
+    settleBeforeQuit(state, player, gambleOpen);
+    services.recall->quitSettled(state, gambleOpen, atrisk, player);
     services.saveRecord(player);
     services.restoreRes();
     ended = true;

@@ -2,8 +2,10 @@
 #pragma once
 
 #include "flow/game_state.hpp"
+#include "players/game_recall.hpp"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace slot
@@ -34,6 +36,8 @@ struct Services {
     // A message box with an information icon; returns when the player has closed it.
     std::function<void(const std::string &title, const std::string &text)> information
         = [](const std::string &, const std::string &) {};
+    // The last games of each slot; kept in memory only unless the program gives it a store.
+    std::shared_ptr<GameRecall> recall = std::make_shared<GameRecall>();
 };
 
 } // namespace slot

@@ -60,6 +60,7 @@ void Tarnix::wireEvents()
     connect(mnuptble, &QAction::triggered, this, &Tarnix::mnuptble_Click);
     connect(mnuplayer, &QAction::triggered, this, &Tarnix::mnuplayer_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
+    connect(mnurecall, &QAction::triggered, this, &Tarnix::mnurecall_Click);
     qApp->installEventFilter(this);
 }
 

@@ -25,6 +25,7 @@ class DoublePanel;
 class abouttarnix;
 class frmtarnixoptions;
 class tarnixpays;
+class tarnixrecall;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -71,6 +72,7 @@ public:
     void mnuabout_Click();
     void mnuptble_Click();
     void mnuplayer_Click();
+    void mnurecall_Click();
     void mnuexit_Click();
     // The desktop session asks for our data: store the record if nothing is half settled.
     void sessionSaving();
@@ -95,6 +97,7 @@ public:
     QPointer<abouttarnix> aboutWindow;
     QPointer<tarnixpays> paysWindow;
     QPointer<frmtarnixoptions> optionsWindow;
+    QPointer<tarnixrecall> recallWindow;
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -118,7 +121,8 @@ public:
     QTimer *Timer1 = nullptr, *Timerscatters = nullptr, *Timer4 = nullptr, *timerwild = nullptr,
            *Timerwincounter = nullptr, *Timerrespin = nullptr;
     QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
-            *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr;
+            *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr,
+            *mnurecall = nullptr;
     CabinetPictures pictures;
 
 protected:

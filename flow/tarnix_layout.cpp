@@ -152,6 +152,7 @@ void Tarnix::buildMenus()
     mnuplayer = bar->addAction(QStringLiteral("Options"));
     mnuquickcredit = bar->addAction(QStringLiteral("Quick Credit"));
     mnuexit = bar->addAction(QStringLiteral("&exit"));
+    mnurecall = bar->addAction(QStringLiteral("&Recall"));
 }
 
 void Tarnix::buildTimers()

@@ -41,6 +41,7 @@ void Tarnix::doublebutton_Click()
     payline.each([](PictureButton *b) { b->setEnabled(false); });
     play.each([](PictureButton *b) { b->setEnabled(false); });
     openGamble(state, player);
+    services.recall->gambleOpened(state, player);
     showWin(state.atrisk);
     g.lblblackred->show();
     g.lblsuit->show();
@@ -101,6 +102,7 @@ void Tarnix::gambleDraw(GambleBet bet)
         g.drawRunning = false;
         return;
     }
+    services.recall->gambleDrawn(bet, card, betWins(bet, card), state.atrisk);
     if (betWins(bet, card)) {
         gambleWon(bet);
     } else {
@@ -157,6 +159,7 @@ void Tarnix::giveBackTheCabinet()
     COINSIN->setEnabled(true);
     setFocus();
     KeyPreview = true;
+    services.recall->gambleEnded(state, player);
     // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
     services.saveRecord(player);
 }

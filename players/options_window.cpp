@@ -289,6 +289,9 @@ void frmtarnixoptions::Btndeletedetails_Click()
 {
     deleteDetails(player);
     services.saveRecord(player);
+    if (const auto k = slotOf(player.playerslot)) {
+        services.recall->clearSlot(*k);
+    }
     showCurrentPlayer(kCurrentPlayerAtChoice);
     StatsCaptions captions = statsWithNumbers(player);
     captions[4] = statsTitles(StatsMoment::WithNumbers)[4];

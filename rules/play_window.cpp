@@ -116,9 +116,11 @@ void Tarnix::checkwins()
         spinreel1(); // a complete new game; nothing of this result is shown or paid
         return;
     }
+    services.recall->resultStands(state, player);
     animateReels();
     settleHoldsAfterAnimation(state);
     presentResult();
+    services.recall->gameSettled(state, player);
 }
 
 void Tarnix::animateReels()

@@ -15,6 +15,7 @@ source "$HERE/cabinet_probe.sh"
 SHOTS=${3:-$WORK/shots}
 PICTURES=$(cd "$HERE/../../assets/pictures" && pwd)
 export XDG_RUNTIME_DIR="$WORK/run" XDG_CONFIG_HOME="$WORK/config" HOME="$WORK/home"
+export XDG_STATE_HOME="$WORK/state"
 export QT_QPA_PLATFORM=xcb
 mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$HOME"
 RECORDS="$XDG_CONFIG_HOME/aust.ini"
@@ -162,7 +163,7 @@ shot after-gamble
 expect_state "$LAST_SHOT" panel hidden "after the gamble"
 expect_state "$LAST_SHOT" bet1 lit "after the gamble"
 
-# The about (menu item 1), pay-table (3) and options (4) windows: each opens at the top left
+# The about (menu item 1), pay-table (3), options (4) and recall (7) windows: each opens at the top left
 # over the disabled cabinet and closes by its own button. The Quick Credit that follows only
 # counts if the cabinet came back to life after them.
 other_window() { # menu-item title button-x button-y [before-closing...]
@@ -183,6 +184,9 @@ other_window() { # menu-item title button-x button-y [before-closing...]
 }
 other_window 1 "About slots_tarnix" 314 35     # OK
 other_window 3 "TARNIX PAYTABLE" 382 363       # Close Paytable
+# The recall (menu item 7) shows the games just played; its file is there already.
+[[ -s $XDG_STATE_HOME/slots_tarnix/recall-player1.json ]] || fail "no recall file after the games"
+other_window 7 "TARNIX RECALL" 555 520 # Close Recall
 # In the options, "640 X 480  Large" switches the screen; the exit brings the user's mode back.
 large_screen() {
   xdotool mousemove 492 70 click 1

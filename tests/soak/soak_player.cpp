@@ -6,6 +6,8 @@
 #include "rules/game_tables.hpp"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QRadioButton>
 #include <QTest>
 
@@ -24,6 +26,10 @@ SoakPlayer::SoakPlayer(std::uint64_t seed, const QString &recordFile)
     : rng(seed)
     , choose(seed ^ 0x9e3779b97f4a7c15ULL)
     , store(recordFile)
+    , recallDir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+              ? QStringLiteral("/dev/shm/tarnix-soak-XXXXXX")
+              : QFileInfo(recordFile).absoluteDir().filePath(QStringLiteral("recall-XXXXXX")))
+    , recallFiles(recallDir.filePath(QStringLiteral("state")).toStdString())
 {
     services.loadRecord = [this](int n, PlayerState &p) { store.loadLenient(n, p); };
     services.saveRecord = [this](const PlayerState &p) { store.save(p); };
@@ -42,6 +48,8 @@ void SoakPlayer::open()
 {
     player = PlayerState {};
     ended = false;
+    // Every start is a new run: the recall comes back from its files, the session starts anew.
+    services.recall = std::make_shared<GameRecall>(&recallFiles);
     w = std::make_unique<Tarnix>(player, services);
     w->Form_Load();
 }
@@ -86,6 +94,11 @@ std::string SoakPlayer::step()
     ++moves;
     const Figures before = figures();
     const long long investedBefore = ledger.coins + ledger.quick - ledger.zeroed;
+    const int paidGamesBefore = services.recall->session(slot).paidGames;
+    std::optional<RecallEntry> newestBefore;
+    if (!services.recall->ring(slot).empty()) {
+        newestBefore = services.recall->ring(slot).front();
+    }
     if (w->state.freespins >= 1 || !w->takewin->isHidden()) {
         runFeature(); // the feature plays itself: the only choices are to wait or to quit
     } else {
@@ -137,10 +150,46 @@ std::string SoakPlayer::step()
     if (w->gameRunning()) {
         fault("a game is still running after the move returned");
     }
+    checkRecall(before, paidGamesBefore, newestBefore);
     if (!problem.empty()) {
         return problem + history();
     }
     return {};
+}
+
+void SoakPlayer::checkRecall(
+    const Figures &before, int paidGamesBefore, const std::optional<RecallEntry> &newestBefore)
+{
+    GameRecall &recall = *services.recall;
+    const int paidGames = recall.session(slot).paidGames;
+    if (paidGames > paidGamesBefore + 1) {
+        fault("one move recalled " + str(paidGames - paidGamesBefore) + " paid games");
+    }
+    if (recall.ring(slot).empty()) {
+        if (paidGames > 0) {
+            fault("a paid game was not recalled");
+        }
+        return;
+    }
+    const RecallEntry &e = recall.ring(slot).front();
+    if (paidGames > paidGamesBefore && e.creditBefore != before.bank) {
+        fault("the recalled game began with a credit of " + str(e.creditBefore)
+            + " but the ledger had " + str(before.bank));
+    }
+    if (!newestBefore || !(e == *newestBefore)) {
+        if (e.creditAfter != ledger.expectedBank()) {
+            fault("the recalled game left a credit of " + str(e.creditAfter)
+                + " but the ledger accounts for " + str(ledger.expectedBank()));
+        }
+        if (e.settled && !e.feature && !e.gamble.opened
+            && e.creditAfter - e.creditBefore != e.game.win - e.stake) {
+            fault("the recalled game's credit moved by " + str(e.creditAfter - e.creditBefore)
+                + " for a win of " + str(e.game.win) + " on a stake of " + str(e.stake));
+        }
+    }
+    if (recall.lastStoreFailed()) {
+        fault("the recall file could not be stored");
+    }
 }
 
 void SoakPlayer::insertCoin()
@@ -314,8 +363,12 @@ void SoakPlayer::quitAndReload()
         fault("quitting with the gamble open did not pay back its " + str(owedByGamble));
     }
     slotFigures[static_cast<std::size_t>(slot)] = left;
+    const RecallRing recalled = services.recall->ring(slot);
     w.reset();
     open();
+    if (!(services.recall->ring(slot) == recalled)) {
+        fault("the recall of slot " + str(slot) + " did not read back as it was stored");
+    }
     ++reloads;
     note(std::string("quit and reload") + (gambleOpen ? " with the gamble open" : ""));
     // The game always starts in slot 1, whichever slot was left.

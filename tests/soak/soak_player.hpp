@@ -3,14 +3,17 @@
 #pragma once
 
 #include "flow/tarnix.hpp"
+#include "players/recall_file.hpp"
 #include "players/record_store.hpp"
 #include "rules/rng.hpp"
 #include "support/fakes.hpp"
 
 #include <QString>
+#include <QTemporaryDir>
 #include <array>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -89,6 +92,11 @@ private:
     // Clicks while a game runs, as an impatient player makes them: none may start anything.
     void impatient();
 
+    // The newest recalled game must show the credit the ledger accounts for: before the move
+    // that played it, and after the move that last changed it.
+    void checkRecall(
+        const Figures &before, int paidGamesBefore, const std::optional<RecallEntry> &newestBefore);
+
     void fault(const std::string &what);
     void note(std::string what);
     bool atRest() const;
@@ -100,6 +108,8 @@ private:
     PlayerState player;
     Services services { rng, pacing, sound };
     SettingsRecordStore store;
+    QTemporaryDir recallDir; // on a memory file system when there is one: a flush per game
+    FileRecallStorage recallFiles;
     std::unique_ptr<Tarnix> w;
     bool ended = false;
     bool inImpatience = false;

@@ -4,6 +4,8 @@
 #include "display/pacing.hpp"
 #include "flow/sound_out.hpp"
 #include "flow/tarnix.hpp"
+#include "gamble/double_panel.hpp"
+#include "players/recall_window.hpp"
 #include "rules/window_eval.hpp"
 
 #include <QApplication>
@@ -183,6 +185,39 @@ int main(int argc, char **argv)
         st.play(fiveOfAKind);
         st.w->doublebutton_Click();
         st.save(dir, "gamble.png");
+    }
+    {
+        // A short session for the Recall window: a few games, a doubled win taken, then the
+        // five of a kind the player doubled and wants to look at again.
+        Stage st;
+        const Stops blank = *find([](const Stops &s) {
+            return count(s, slot::kWild) == 0 && count(s, slot::kScatter) == 0
+                && slot::evaluateWindow(s, 25).lineUnits == 0;
+        });
+        const Stops smallWin = *find([](const Stops &s) {
+            const slot::WindowResult r = slot::evaluateWindow(s, 25);
+            return count(s, slot::kWild) == 0 && r.scatters < 2 && r.lineUnits >= 20
+                && r.lineUnits <= 40 && __builtin_popcount(r.winLines) >= 2;
+        });
+        for (const Stops *s : { &blank, &smallWin, &blank, &blank, &blank, &smallWin }) {
+            st.play(*s);
+        }
+        const auto doubleOnRed = [&st] {
+            st.w->doublebutton_Click();
+            st.rng.pick(slot::kHearts, 4);
+            st.w->betred_Click();
+            st.w->cancelbet_Click();
+        };
+        doubleOnRed();
+        st.play(blank);
+        st.play(fiveOfAKind);
+        doubleOnRed();
+        st.w->mnurecall_Click();
+        QCoreApplication::processEvents();
+        const QString path = dir + QStringLiteral("/recall.png");
+        st.w->recallWindow->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        st.w->recallWindow->close();
     }
     return 0;
 }

@@ -129,7 +129,7 @@ void Tarnix::endProgram()
         return;
     }
     services.sound.play(124);
-    settleBeforeQuit(state, player, !pandouble->isHidden());
+    settleBeforeQuit(state, player, !pandouble->isHidden(), services.rng);
     services.saveRecord(player);
     services.restoreRes();
     ended = true;

@@ -1,4 +1,5 @@
-// The chain of a game in one place for the tools and tests; the cabinet runs the same steps.
+// The chain of a game in one place for the tools, the tests and a quit during the feature;
+// the cabinet runs the same steps with its animation.
 #include "rules/headless_game.hpp"
 
 #include "rules/reel_motion.hpp"
@@ -8,7 +9,7 @@
 namespace slot
 {
 
-GameReport HeadlessGame::play(int index)
+GameReport playGame(MainState &s, PlayerState &p, Rng &rng, int index)
 {
     GameReport report;
     report.start = startPlay(s, p, index);
@@ -37,11 +38,12 @@ GameReport HeadlessGame::play(int index)
     return report;
 }
 
-int HeadlessGame::playFeatureToEnd()
+int playFeatureToEnd(MainState &s, PlayerState &p, Rng &rng)
 {
     int games = 0;
-    while (featureRunning()) {
-        play(buttonForBet(s.betperline));
+    // A trigger among these games extends the feature; the loop plays that too.
+    while (s.freespins > 0 && s.freespinsdone < s.freespins) {
+        playGame(s, p, rng, buttonForBet(s.betperline));
         ++games;
     }
     return games;

@@ -17,6 +17,12 @@ struct GameReport {
     bool heldGame = false; // a reel held its wild in the game that stood
 };
 
+// The Play command of bet button index (1..6) on the given state, with every replacement game.
+GameReport playGame(MainState &s, PlayerState &p, Rng &rng, int index);
+
+// Plays a running feature's remaining games, as its timer would; returns how many.
+int playFeatureToEnd(MainState &s, PlayerState &p, Rng &rng);
+
 class HeadlessGame
 {
 public:
@@ -25,10 +31,8 @@ public:
     {
     }
 
-    // The Play command of bet button index (1..6), with every replacement game.
-    GameReport play(int index);
-    // Plays the running feature's remaining games, as its timer would.
-    int playFeatureToEnd();
+    GameReport play(int index) { return playGame(s, p, rng, index); }
+    int playFeatureToEnd() { return slot::playFeatureToEnd(s, p, rng); }
     // The collect of a completed feature.
     void collect();
     bool featureRunning() const { return s.freespins > 0 && s.freespinsdone < s.freespins; }

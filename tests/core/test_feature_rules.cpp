@@ -116,6 +116,9 @@ private slots:
         QTest::newRow("no winning line") << 25 << 1 << 0 << 3 << 8 << 1;
         QTest::newRow("line 2 not played") << 1 << 2 << 3 << 2 << 6 << 1;
         QTest::newRow("line 2 played") << 5 << 2 << 3 << 2 << 6 << 3;
+        QTest::newRow("five over reel 4's wild") << 25 << 1 << 5 << 4 << 11 << 3;
+        QTest::newRow("line 5, the last of five") << 5 << 5 << 3 << 3 << 7 << 3;
+        QTest::newRow("line 25, the last of all") << 25 << 25 << 3 << 3 << 9 << 3;
     }
     void multiplierNeedsAWinOverAWild()
     {

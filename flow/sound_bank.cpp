@@ -12,9 +12,10 @@ namespace {
 // One channel is the whole point: starting a sound on it cuts off the one before.
 constexpr int kChannel = 0;
 // SDL keeps an open device's thread feeding the server silence even when paused, so at rest
-// the device is closed. Checked this often while sounds play; closed at the first check
-// that finds nothing playing.
-constexpr int kRestCheckMs = 5000;
+// the device is closed: at the first check that finds nothing playing, ten seconds after the
+// last sound began. That is longer than the slowest spin goes without a sound, so the close
+// (which waits a tenth of a second for the stream to drain) never stalls the reels.
+constexpr int kRestCheckMs = 10000;
 
 bool &mixerInUse()
 {

@@ -16,8 +16,8 @@ start_xvfb
 GAME=$!
 STARTED_PIDS+=("$GAME")
 wait_for 200 xdotool search --name '^Current Player' || fail "no game window: $(cat "$WORK/game.out")"
-# The start sound and the first paint are over well before this.
-sleep 5
+# The start sound, the first paint and the closing of the idle audio device are over by then.
+sleep 12
 pactl list short clients | grep -q . || fail "the game has no connection to the sound server"
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$GAME/stat"; }

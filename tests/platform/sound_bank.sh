@@ -142,15 +142,24 @@ sox -n -r 22050 -b 16 -e signed -c 1 "$WORK/tail.wav" synth 0.30 sine 1000 vol 0
 sox "$WORK/head.wav" "$WORK/tail.wav" "$WORK/rest/RESOURCE_ID_103.wav"
 cp "$WORK/RESOURCE_ID_101.wav" "$WORK/rest/"
 record "$WORK/rest.raw" "$WORK/rest/RESOURCE_ID_%1.wav" \
-  play 101 sleep 300 rest 6500 play 103 sleep 400 loop 101 rest 6500 play 103 sleep 1000
+  play 101 sleep 300 rest 11000 play 103 sleep 400 loop 101 rest 11000 play 103 sleep 1000
 grep -q 'audio open, 2 sounds' "$WORK/drive.out" || fail "unexpected bank state: $(cat "$WORK/drive.out")"
 # The first rest follows a finished sound; the second a looping one, which keeps the device.
 [[ $(grep '^rested' "$WORK/drive.out" | tr '\n' ' ') == "rested, device closed rested, device open " ]] ||
   fail "the device was not closed at rest only: $(cat "$WORK/drive.out")"
 rested=$(letters "$WORK/rest.raw")
 echo "heard: $rested"
-[[ $(order "$rested") == .A.HFAHF. ]] || fail "heard in the order $(order "$rested"): $rested"
-expect_length "$rested" H "the start of sound 103 after the rest (0.25 s)" 0.15 0.30
+# What sounded between the rest and the loop: 0.4 s of sound 103 when nothing of it is lost.
+# A busy machine may read its pitches low (a dropped millisecond costs zero crossings), but
+# only its opening quarter second can read above 1250 Hz (G or H).
+after_rest=$(sed -E 's/^\.*[^.]+\.+//; s/A.*//' <<<"$rested")
+((${#after_rest} >= 7)) || fail "sound 103 after the rest lasted ${#after_rest} windows: $rested"
+opening=$(tr -cd 'GH' <<<"$after_rest")
+((${#opening} >= 3)) || fail "the opening of sound 103 was not heard after the rest: $rested"
+note "sound 103 after the rest: $after_rest"
+# The loop sounds on through the second rest (a few windows may be lost to a busy machine).
+looped=$(tr -cd 'A' <<<"$rested")
+((${#looped} >= 210)) || fail "the loop did not sound through the rest: $rested"
 
 note "sounds that are missing stay silent"
 record "$WORK/none.raw" "$WORK/missing/%1.wav" play 101 sleep 300 loop 117 sleep 500

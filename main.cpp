@@ -1,5 +1,6 @@
 // slots_tarnix: builds the services and the cabinet and runs the event loop.
 #include "assets/asset_catalog.hpp"
+#include "display/display_check.hpp"
 #include "display/font_check.hpp"
 #include "display/pacing.hpp"
 #include "display/screen_mode.hpp"
@@ -49,6 +50,9 @@ std::string projectPage()
 
 int main(int argc, char **argv)
 {
+    if (!slot::displayAvailable(argc, argv)) {
+        return 1;
+    }
     // The cabinet is laid out in pixels for a 96 DPI screen: Qt must not quietly scale a
     // 120 DPI desktop to look like one, or the font check could never see it.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {

@@ -153,7 +153,8 @@ void Tarnix::endProgram()
     services.sound.play(124);
     const bool gambleOpen = !pandouble->isHidden();
     const Money atrisk = state.atrisk;
-    settleBeforeQuit(state, player, gambleOpen);
+    const GameWatch watch = services.recall->watcher();
+    settleBeforeQuit(state, player, gambleOpen, services.rng, &watch);
     services.recall->quitSettled(state, gambleOpen, atrisk, player);
     services.saveRecord(player);
     services.restoreRes();

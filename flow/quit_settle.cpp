@@ -1,13 +1,15 @@
-// Leaving must never cost a player a win that is already decided.
+// Leaving must never cost a player a win that is already decided, nor free games already won.
 #include "flow/quit_settle.hpp"
 
 #include "gamble/gamble_rules.hpp"
 #include "rules/game_result.hpp"
+#include "rules/headless_game.hpp"
 
 namespace slot
 {
 
-void settleBeforeQuit(MainState &s, PlayerState &p, bool gambleOpen)
+void settleBeforeQuit(MainState &s, PlayerState &p, bool gambleOpen, Rng &rng,
+                      const GameWatch *watch)
 {
     if (gambleOpen) {
         takeGambleWin(s, p);
@@ -16,14 +18,7 @@ void settleBeforeQuit(MainState &s, PlayerState &p, bool gambleOpen)
     if (s.freespins < 1) {
         return;
     }
-    if (s.freespinsdone < s.freespins) {
-        // Every counted game got its stake back; the feature still owes the one it costs.
-        if (const auto stake = narrow<Short>(stakeOf(s))) {
-            addTo(p.wager, *stake);
-            addTo(p.games, 1);
-            addTo(p.bank, -*stake);
-        }
-    }
+    playFeatureToEnd(s, p, rng, watch);
     collectWinmeter(s, p);
 }
 

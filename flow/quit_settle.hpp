@@ -2,13 +2,17 @@
 #pragma once
 
 #include "flow/game_state.hpp"
+#include "rules/headless_game.hpp"
+#include "rules/rng.hpp"
 
 namespace slot
 {
 
-// Pays the feature's win meter into the credit as the collect would (charging the feature's
-// one stake when free games remain, as its last game would have kept it), and gives an open
-// gamble's stake back as TAKE WIN would. Runs once, just before the record is saved.
-void settleBeforeQuit(MainState &s, PlayerState &p, bool gambleOpen);
+// Gives an open gamble's stake back as TAKE WIN would, plays the free games a running
+// feature still owes through the same rules and random source (without their pictures),
+// and pays the win meter into the credit as the collect would. Runs once, just before the
+// record is saved.
+void settleBeforeQuit(MainState &s, PlayerState &p, bool gambleOpen, Rng &rng,
+                      const GameWatch *watch = nullptr);
 
 } // namespace slot

@@ -144,8 +144,9 @@ bool Tarnix::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this) {
         return QMainWindow::eventFilter(watched, event);
     }
-    // Keys typed while a game runs would start another game inside it.
-    if (gameRunning()) {
+    // Keys typed while a game runs would start another game inside it; keys typed at the
+    // gamble are meant for nothing there and must not reach its buttons or a later game.
+    if (gameRunning() || !pandouble->isHidden()) {
         return true;
     }
     if (KeyPreview) {

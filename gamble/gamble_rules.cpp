@@ -82,6 +82,11 @@ void takeGambleWin(MainState &s, PlayerState &p)
         static_cast<long long>(p.total) + s.atrisk - static_cast<long long>(s.gamblestake));
 }
 
+void loseGamble(MainState &s, PlayerState &p)
+{
+    addTo(p.total, -static_cast<long long>(s.gamblestake));
+}
+
 HistoryStrip historyStrip(Short historycount)
 {
     HistoryStrip h;

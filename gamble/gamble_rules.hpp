@@ -44,8 +44,12 @@ bool betAllowed(const MainState &s, const PlayerState &p, GambleBet bet);
 // Advances the history counter and draws a card, each suit at 1/4.
 int drawGambleCard(MainState &s, Rng &rng);
 
-// A won draw multiplies the stake; a lost one changes no money (the stake left on opening).
+// A won draw multiplies the stake.
 void winDraw(MainState &s, GambleBet bet);
+
+// A lost draw: the credit already gave the stake up on opening, but the statistic still
+// counts it as won; the gamble's result, nothing, replaces it there as TAKE WIN's would.
+void loseGamble(MainState &s, PlayerState &p);
 
 // TAKE WIN: the stake at risk into the credit, and the statistic counts the gamble's result
 // in place of the amount that was staked.

@@ -129,6 +129,7 @@ void Tarnix::gambleLost(GambleBet bet)
     DoublePanel &g = *pandouble;
     doublebutton->setEnabled(false);
     services.sound.play(125);
+    loseGamble(state, player);
     g.slideBanner(g.gamblelose, services.pacing);
     g.lblblackred->hide();
     g.lblsuit->hide();
@@ -142,6 +143,12 @@ void Tarnix::gambleLost(GambleBet bet)
         return;
     }
     services.pacing.sleep(kLossPauseMs);
+    // Keys and clicks made during the pause were queued; they run here, while the panel
+    // still holds the keys and the buttons are off, so none of them starts a game later.
+    services.pacing.processEvents();
+    if (ended) {
+        return;
+    }
     g.hide();
     refreshCredit();
     LABWIN->setText(QStringLiteral("No Win"));

@@ -232,6 +232,12 @@ void GameRecall::gambleEnded(const MainState &s, const PlayerState &p)
     store(currentSlot, sl);
 }
 
+GameWatch GameRecall::watcher()
+{
+    return { [this](const MainState &s, const PlayerState &p) { resultStands(s, p); },
+             [this](const MainState &s, const PlayerState &p) { gameSettled(s, p); } };
+}
+
 void GameRecall::quitSettled(
     const MainState &s, bool gambleWasOpen, Money atriskBefore, const PlayerState &p)
 {

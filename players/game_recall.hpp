@@ -5,6 +5,7 @@
 
 #include "flow/game_state.hpp"
 #include "gamble/gamble_rules.hpp"
+#include "rules/headless_game.hpp"
 
 #include <array>
 #include <ctime>
@@ -134,6 +135,8 @@ public:
     void gambleDrawn(GambleBet bet, int card, bool won, Money stake);
     // TAKE WIN or a lost draw gave the cabinet back.
     void gambleEnded(const MainState &s, const PlayerState &p);
+    // For the free games a quit plays out without their window.
+    GameWatch watcher();
     // Leaving settled what was owed: atriskBefore is the stake at risk before the settling.
     void quitSettled(
         const MainState &s, bool gambleWasOpen, Money atriskBefore, const PlayerState &p);

@@ -1,4 +1,5 @@
-// The chain of a game in one place for the tools and tests; the cabinet runs the same steps.
+// The chain of a game in one place for the tools, the tests and a quit during the feature;
+// the cabinet runs the same steps with its animation.
 #include "rules/headless_game.hpp"
 
 #include "rules/reel_motion.hpp"
@@ -8,7 +9,7 @@
 namespace slot
 {
 
-GameReport HeadlessGame::play(int index)
+GameReport playGame(MainState &s, PlayerState &p, Rng &rng, int index, const GameWatch *watch)
 {
     GameReport report;
     report.start = startPlay(s, p, index);
@@ -30,18 +31,25 @@ GameReport HeadlessGame::play(int index)
         }
         ++report.discards;
     }
+    if (watch && watch->stands) {
+        watch->stands(s, p);
+    }
     settleHoldsAfterAnimation(s);
     report.plan = planResult(s, rng);
     report.settlement = settleResult(s, p);
+    if (watch && watch->settled) {
+        watch->settled(s, p);
+    }
     s.keyguard = 0;
     return report;
 }
 
-int HeadlessGame::playFeatureToEnd()
+int playFeatureToEnd(MainState &s, PlayerState &p, Rng &rng, const GameWatch *watch)
 {
     int games = 0;
-    while (featureRunning()) {
-        play(buttonForBet(s.betperline));
+    // A trigger among these games extends the feature; the loop plays that too.
+    while (s.freespins > 0 && s.freespinsdone < s.freespins) {
+        playGame(s, p, rng, buttonForBet(s.betperline), watch);
         ++games;
     }
     return games;

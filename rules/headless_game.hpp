@@ -6,8 +6,17 @@
 #include "rules/play.hpp"
 #include "rules/rng.hpp"
 
+#include <functional>
+
 namespace slot
 {
+
+// Hears of each game played without its window: when its result stands (before the money
+// moves and before the hold markers clear) and when its money has settled.
+struct GameWatch {
+    std::function<void(const MainState &, const PlayerState &)> stands;
+    std::function<void(const MainState &, const PlayerState &)> settled;
+};
 
 struct GameReport {
     PlayStart start = PlayStart::PaidGame;
@@ -17,6 +26,13 @@ struct GameReport {
     bool heldGame = false; // a reel held its wild in the game that stood
 };
 
+// The Play command of bet button index (1..6) on the given state, with every replacement game.
+GameReport playGame(
+    MainState &s, PlayerState &p, Rng &rng, int index, const GameWatch *watch = nullptr);
+
+// Plays a running feature's remaining games, as its timer would; returns how many.
+int playFeatureToEnd(MainState &s, PlayerState &p, Rng &rng, const GameWatch *watch = nullptr);
+
 class HeadlessGame
 {
 public:
@@ -25,10 +41,8 @@ public:
     {
     }
 
-    // The Play command of bet button index (1..6), with every replacement game.
-    GameReport play(int index);
-    // Plays the running feature's remaining games, as its timer would.
-    int playFeatureToEnd();
+    GameReport play(int index) { return playGame(s, p, rng, index); }
+    int playFeatureToEnd() { return slot::playFeatureToEnd(s, p, rng); }
     // The collect of a completed feature.
     void collect();
     bool featureRunning() const { return s.freespins > 0 && s.freespinsdone < s.freespins; }

@@ -60,7 +60,8 @@ void evaluateWins(MainState &s, PlayerState &p, Rng &rng)
             const long long pay = static_cast<long long>(s.betperline)
                 * tables::linePay[static_cast<std::size_t>(index(symbol))]
                                  [static_cast<std::size_t>(count)];
-            if (count == 5 || narrow<Short>(pay)) { // the design's 16-bit product, 32-bit for five
+            // A pay is worked out in 16 bits, five of a kind in 32.
+            if (count == 5 || narrow<Short>(pay)) {
                 addTo(s.thiswin, pay);
             }
             s.winline[line] = static_cast<Short>(l);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures the game's performance figures side by side in one run and prints them as the
 # README's table: the cabinet on a virtual X screen (first paint, memory and processor at rest,
-# spin time against its frame sleeps at reel speeds 1 and 10) and tarnix-math's throughput.
+# spin time against its frame sleeps at reel speeds 1 and 10), the game at rest with its sound
+# open, and tarnix-math's throughput.
 # Usage: tools/perf-report.sh [BUILD_DIR]   (a Release build; ./test or ./play makes one)
 set -euo pipefail
 BUILD=${1:-build}
@@ -31,6 +32,11 @@ enum_s=$(timed "$BUILD/tarnix-math" enumerate --lines 25)
 exact_s=$(timed "$BUILD/tarnix-math" exact --lines 25)
 parsheet_s=$(timed "$BUILD/tarnix-math" parsheet --lines 25)
 
+# The game itself at rest with its sound open on a private sound server.
+"$(dirname "$0")/rest-with-sound.sh" "$BUILD" 30 >"$OUT/rest" || exit 1
+sound_rss=$(sed -n 's/^rss //p' "$OUT/rest")
+sound_cpu=$(sed -n 's/^cpu //p' "$OUT/rest")
+
 bench() { sed -n "$1" "$OUT/bench"; }
 paint=$(bench 's/^start to first painted window: \([0-9]*\) ms$/\1/p')
 rss=$(bench 's/^idle resident memory: \([0-9]*\) KiB$/\1/p')
@@ -49,6 +55,8 @@ echo "|---|---|"
 echo "| Start of \`main\` to first painted window | $paint ms |"
 echo "| Resident memory at rest | $((rss / 1024)) MiB ($rss KiB) |"
 echo "| Processor at rest | $cpu % of one core |"
+echo "| With sound: resident memory at rest | $((sound_rss / 1024)) MiB ($sound_rss KiB) |"
+echo "| With sound: processor at rest | $sound_cpu % of one core |"
 echo "| Spin at reel speed 1: wall time / frame sleeps | $w1 ms / $s1 ms (ratio $r1) |"
 echo "| Spin at reel speed 10: wall time / frame sleeps | $w10 ms / $s10 ms (ratio $r10) |"
 echo "| \`tarnix-math simulate\`, 1 thread | $(mgps "$OUT/sim1") million games/s |"

@@ -197,6 +197,26 @@ private slots:
         QVERIFY(std::fabs(s.meanFeatureWin / x.meanFeatureWin - 1) < 0.05);
     }
 
+    // The return at every line count, pinned: a slip in one pay, strip or rule moves at least
+    // one of them in the sixth decimal.
+    void returnAtEachLineCountIsPinned_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<double>("rtp");
+        QTest::newRow("1 line") << 1 << 1.047832;
+        QTest::newRow("5 lines") << 5 << 0.990808;
+        QTest::newRow("10 lines") << 10 << 0.967827;
+        QTest::newRow("20 lines") << 20 << 1.003470;
+        QTest::newRow("25 lines") << 25 << 0.981303;
+    }
+    void returnAtEachLineCountIsPinned()
+    {
+        QFETCH(int, lines);
+        QFETCH(double, rtp);
+        const double exact = exactReturn(lines, 1).rtp;
+        QVERIFY2(std::fabs(exact - rtp) < 5e-7, qPrintable(QString::number(exact, 'f', 9)));
+    }
+
     // The shares that seeded play does not report, from the cabinet's own steps. The player's
     // record is reset each round so that the rule against players far ahead never applies.
     void cabinetStepsAgreeOnHeldGamesAndFeatureLength()

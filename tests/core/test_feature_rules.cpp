@@ -1,4 +1,5 @@
 // The feature and the result: multiplier, awards, counting, refunds, sounds and the Play checks.
+#include "flow/quit_settle.hpp"
 #include "rules/free_spins.hpp"
 #include "rules/game_result.hpp"
 #include "rules/headless_game.hpp"
@@ -115,6 +116,9 @@ private slots:
         QTest::newRow("no winning line") << 25 << 1 << 0 << 3 << 8 << 1;
         QTest::newRow("line 2 not played") << 1 << 2 << 3 << 2 << 6 << 1;
         QTest::newRow("line 2 played") << 5 << 2 << 3 << 2 << 6 << 3;
+        QTest::newRow("five over reel 4's wild") << 25 << 1 << 5 << 4 << 11 << 3;
+        QTest::newRow("line 5, the last of five") << 5 << 5 << 3 << 3 << 7 << 3;
+        QTest::newRow("line 25, the last of all") << 25 << 25 << 3 << 3 << 9 << 3;
     }
     void multiplierNeedsAWinOverAWild()
     {
@@ -233,6 +237,40 @@ private slots:
         }
         QCOMPARE(more, 26);
         QVERIFY(!t.rng.exhausted);
+    }
+
+    // A player who leaves during the feature gets every free game it owes, an extension won
+    // among them included, with the same draws the cabinet would have used, then the collect.
+    void quittingMidFeaturePlaysTheRestThenCollects()
+    {
+        const Stops win = *test::findWindow([](const Stops &w) {
+            const auto r = evaluateWindow(w, kLines);
+            return r.scatters == 0 && r.lineUnits > 0 && noWild(w);
+        });
+        const int winUnits = evaluateWindow(win, kLines).lineUnits;
+        Table t(25, 1000);
+        t.game.p.games = 40;
+        t.paid(1, triggerWindow(3), true);
+        t.free(test::blankWindow());
+        for (int i = 3; i <= 11 + 11; ++i) {
+            scriptStops(t.rng, i == 4 ? win : i == 6 ? triggerWindow(3) : test::blankWindow());
+            t.rng.multiplierDraw(25).keep();
+            if (i == 6) {
+                t.rng.tune(2);
+            }
+        }
+        const Money atStart = t.game.p.bank;
+        settleBeforeQuit(t.game.s, t.game.p, false, t.rng);
+        QCOMPARE(t.rng.left(), std::size_t(0));
+        QVERIFY(!t.rng.exhausted);
+        QCOMPARE(atStart, 1000);
+        QCOMPARE(t.game.p.bank, 1000 - 25 + 125 + winUnits + 125);
+        QCOMPARE(t.game.p.total, 125 + winUnits + 125);
+        QCOMPARE(t.game.p.games, 41);
+        QCOMPARE(t.game.p.wager, 25);
+        QCOMPARE(t.game.s.freespins, Short(0));
+        QCOMPARE(t.game.s.winmeter, 0);
+        QCOMPARE(t.game.s.lastcollect, 125 + winUnits + 125);
     }
 
     void wildOfTheTriggeringGameIsHeldInTheFirstFreeGame()

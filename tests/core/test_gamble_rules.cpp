@@ -75,21 +75,36 @@ private slots:
         QCOMPARE(p.bank, 2100 - stake);
     }
 
-    void takeWinStraightAfterOpeningChangesNothing()
+    // Total Won counts what the gamble ended with in place of its stake: the stake itself
+    // after TAKE WIN straight away, nothing after a loss, whatever was reached on the way.
+    void endingTheGambleCorrectsTotalWonByTheOpeningStake()
     {
-        for (const Money collect : { 0, 2000 }) {
-            MainState s;
-            PlayerState p;
-            s.thiswin = 40;
-            s.lastcollect = collect;
-            p.bank = 5000;
-            p.total = 7000;
-            openGamble(s, p);
-            takeGambleWin(s, p);
-            QCOMPARE(p.bank, 5000);
-            // Correcting by thiswin would book the collected feature a second time.
-            QCOMPARE(p.total, 7000);
+        for (const bool lost : { false, true }) {
+            for (const Money collect : { 0, 2000 }) {
+                MainState s;
+                PlayerState p;
+                s.thiswin = 40;
+                s.lastcollect = collect;
+                p.bank = 5000;
+                p.total = 7000;
+                openGamble(s, p);
+                const Money stake = collect > 0 ? collect : 40;
+                if (lost) {
+                    winDraw(s, GambleBet::Red);
+                    loseGamble(s, p);
+                    QCOMPARE(p.bank, 5000 - stake);
+                    QCOMPARE(p.total, 7000 - stake);
+                } else {
+                    takeGambleWin(s, p);
+                    QCOMPARE(p.bank, 5000);
+                    // Correcting by thiswin would book the collected feature a second time.
+                    QCOMPARE(p.total, 7000);
+                }
+            }
         }
+        Open low(150, 150, std::numeric_limits<Money>::min() + 10);
+        loseGamble(low.s, low.p);
+        QCOMPARE(low.p.total, std::numeric_limits<Money>::min() + 10); // out of range: kept
     }
 
     void fiveColourWinsFrom100Make3200()

@@ -118,6 +118,45 @@ private slots:
         }
     }
 
+    // The published pay table, written out here rather than read from the game's own table,
+    // so that a wrong pay in either shows at once.
+    void paysAreThoseOfThePublishedPayTable()
+    {
+        struct Pays {
+            Sym symbol;
+            int two, three, four, five;
+        };
+        const Pays published[] = {
+            { Sym::panther, 0, 300, 600, 1500 },
+            { Sym::tiger, 0, 100, 250, 800 },
+            { Sym::panda, 0, 100, 250, 800 },
+            { Sym::kingfisher, 0, 50, 75, 150 },
+            { Sym::rhino, 0, 20, 40, 125 },
+            { Sym::giraffe, 0, 20, 50, 150 },
+            { Sym::K, 0, 15, 50, 175 },
+            { Sym::Q, 0, 10, 20, 100 },
+            { Sym::J, 0, 5, 20, 100 },
+            { Sym::zebra, 2, 10, 20, 100 },
+        };
+        std::set<int> seen;
+        for (const Pays &p : published) {
+            const auto &row = tables::linePay[static_cast<std::size_t>(index(p.symbol))];
+            const QByteArray name = QByteArray::number(index(p.symbol));
+            QVERIFY2(row[0] == 0 && row[1] == 0, name);
+            QVERIFY2(row[2] == p.two && row[3] == p.three, name);
+            QVERIFY2(row[4] == p.four && row[5] == p.five, name);
+            seen.insert(index(p.symbol));
+        }
+        QCOMPARE(seen.size(), std::size_t(kOrdinarySymbols));
+
+        const int scatterTimesTotalBet[] = { 0, 0, 1, 5, 10, 20 };
+        const int freeGamesAdded[] = { 0, 0, 0, 11, 21, 31 };
+        for (std::size_t scatters = 0; scatters <= 5; ++scatters) {
+            QCOMPARE(int(tables::scatterPay[scatters]), scatterTimesTotalBet[scatters]);
+            QCOMPARE(int(tables::freeSpinAward[scatters]), freeGamesAdded[scatters]);
+        }
+    }
+
     void betAndLineStepsMatchTheButtons()
     {
         QCOMPARE(buttonForBet(1), 1);

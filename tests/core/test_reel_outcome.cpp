@@ -109,6 +109,34 @@ private slots:
         QVERIFY(s.linesum == before);
     }
 
+    // A wild held on reel 4, the last reel that can hold one, keeps its stop and counts in
+    // the next game exactly as if that reel had stopped there again.
+    void heldReelFourGivesTheResultOfItsStop()
+    {
+        MainState s;
+        ScriptedRng rng;
+        rng.stops({ 5, 3, 4, 10, 1 }); // the only wild: reel 4, middle row
+        spinAll(s, rng);
+        QCOMPARE(s.wildhold4, Short(1));
+        QCOMPARE(s.wildhold2 + s.wildhold3, 0);
+        settleHoldsAfterAnimation(s);
+
+        rng.stops({ 7, 6, 13, 17 }); // reel 4 draws nothing
+        spinAll(s, rng);
+        QCOMPARE(rng.left(), std::size_t(0));
+        QVERIFY(!rng.exhausted);
+        QCOMPARE(s.held4, Short(1));
+        QCOMPARE(s.reelstop4, Short(10));
+        QCOMPARE(s.wildcell[4], Short(11));
+
+        MainState fresh;
+        rng.stops({ 7, 6, 13, 10, 17 });
+        spinAll(fresh, rng);
+        QVERIFY(s.linesum == fresh.linesum);
+        QVERIFY(s.wildline == fresh.wildline);
+        QCOMPARE(s.scatters, fresh.scatters);
+    }
+
     // The hold lasts one further game, or two when reel 1 rests at stop 22 in the held game
     // (the first animation phase then has no frame to clear the flag in).
     void holdCycle_data()

@@ -1,5 +1,6 @@
 // The win check and the payback check: pays, stake, statistics, and which results stand.
 #include "rules/reel_outcome.hpp"
+#include "rules/rng.hpp"
 #include "rules/win_evaluation.hpp"
 #include "support/scripted_rng.hpp"
 #include "support/windows.hpp"
@@ -175,16 +176,92 @@ private slots:
         }
     }
 
+    // Of the four equally likely chance values only the first keeps a big result; the rate
+    // comes out at one in four over many checks.
+    void paybackKeepsOneInFour()
+    {
+        for (int draw = 1; draw <= 4; ++draw) {
+            Game g(25, 1, 500);
+            g.s.thiswin = 51;
+            g.rng.pick(draw, 4);
+            QCOMPARE(paybackCheck(g.s, g.p, g.rng) == Verdict::Stands, draw == 1);
+        }
+        GameRng rng(77);
+        int kept = 0;
+        constexpr int kChecks = 40000;
+        for (int i = 0; i < kChecks; ++i) {
+            MainState s;
+            PlayerState p;
+            s.linesplayed = 25;
+            s.betperline = 1;
+            s.thiswin = 51;
+            kept += paybackCheck(s, p, rng) == Verdict::Stands;
+        }
+        // Five standard deviations either side of 10000.
+        QVERIFY2(qAbs(kept - kChecks / 4) < 435, qPrintable(QString::number(kept)));
+    }
+
+    void triggerWithHeldWildAlwaysStands_data()
+    {
+        QTest::addColumn<int>("reel");
+        QTest::newRow("reel 2") << 2;
+        QTest::newRow("reel 3") << 3;
+        QTest::newRow("reel 4") << 4;
+    }
     void triggerWithHeldWildAlwaysStands()
     {
+        QFETCH(int, reel);
         Game g(25, 1);
         g.s.scatters = 3;
         g.s.thiswin = 125;
-        g.s.held3 = 1;
+        *g.s.heldOf(reel) = 1;
         g.p.total = 125;
         g.p.wager = 25;
         g.rng.replace();
         QCOMPARE(paybackCheck(g.s, g.p, g.rng), Verdict::Stands);
+    }
+
+    // The wild stands in for every symbol that pays on a line, on whichever of its reels it
+    // shows: here on reel 2 inside a three, and on reel 4 at the end of a four.
+    void wildStandsInForEverySymbol_data()
+    {
+        QTest::addColumn<int>("symbol");
+        QTest::addColumn<int>("wildReel");
+        for (int x = 1; x <= kOrdinarySymbols; ++x) {
+            for (int reel : { 2, 4 }) {
+                QTest::newRow(qPrintable(
+                    QString("%1, wild on reel %2")
+                        .arg(QString::fromStdString(std::string(symbolName(static_cast<Sym>(x)))))
+                        .arg(reel)))
+                    << x << reel;
+            }
+        }
+    }
+    void wildStandsInForEverySymbol()
+    {
+        QFETCH(int, symbol);
+        QFETCH(int, wildReel);
+        const Sym x = static_cast<Sym>(symbol);
+        const int count = wildReel == 2 ? 3 : 4;
+        // Line 1 is the middle row: x on the reels before the count's end, the wild in its
+        // place, then anything else.
+        const auto stops = test::findWindow([&](const Stops &s) {
+            for (int reel = 1; reel <= kReels; ++reel) {
+                const Sym shown = symbolAt(reel, s[static_cast<std::size_t>(reel)], 2);
+                const Sym wanted = reel == wildReel ? kWild : x;
+                if (reel <= count ? shown != wanted : (shown == x || shown == kWild)) {
+                    return false;
+                }
+            }
+            return evaluateWindow(s, 1).scatters < 2;
+        });
+        QVERIFY(stops);
+        Game g(1, 1);
+        g.spin(*stops);
+        QCOMPARE(g.s.winlength[1], Short(count));
+        QCOMPARE(g.s.thiswin,
+            int(tables::linePay[static_cast<std::size_t>(symbol)]
+                               [static_cast<std::size_t>(count)]));
     }
 
     void discardForgetsTheWildHold()

@@ -149,16 +149,38 @@ expect_state "$LAST_SHOT" red lit "with the gamble open"
 for c in bet1 coin lines5; do
   expect_state "$LAST_SHOT" "$c" dimmed "with the gamble open"
 done
-press red
-sleep 5 # the card, the banner and, after a loss, the pause before the panel closes
-shot gamble-drawn
-if [[ $(state_of "$LAST_SHOT" panel) != hidden ]]; then
-  note "the red bet won: take win"
-  press takewin
-  sleep 1
-else
-  note "the red bet lost"
-fi
+# Red until a draw is lost, with the space bar pressed during every draw, its banner and the
+# pause after a loss: the keys must neither press a button of the panel nor start a game once
+# it has closed. The record stored after the winning game is the reference.
+before=$(record)
+draws=1
+while :; do
+  press red
+  for _ in 1 2 3 4; do
+    sleep 0.6
+    xdotool key space
+  done
+  sleep 3 # the rest of the pause before a lost gamble's panel closes
+  shot gamble-drawn
+  [[ $(state_of "$LAST_SHOT" panel) == hidden ]] && break
+  ((draws++ < 12)) || fail "twelve red bets in a row won"
+  note "the red bet won: red again"
+done
+note "the red bet lost at draw $draws, with the space bar pressed throughout"
+sleep 3 # long enough for a game that a space might have started to end and be stored
+after=$(record)
+field() { sed -n "s/^$1=//p" <<<"$2"; }
+for key in games wager amountinvested; do
+  [[ $(field $key "$after") == $(field $key "$before") ]] ||
+    fail "a space during the lost gamble started a game: $key $(field $key "$before") -> $(field $key "$after")"
+done
+# The stake left the credit when the gamble opened; a lost gamble takes it out of Total
+# Won by the same amount, and nothing else moved.
+lost=$(($(field bank "$before") - $(field bank "$after")))
+((lost > 0)) || fail "the lost gamble took nothing from the credit: $before / $after"
+(($(field total "$before") - $(field total "$after") == lost)) ||
+  fail "Total Won did not give up the lost stake of $lost: $before / $after"
+note "no game started; the lost stake of $lost left the credit and Total Won"
 shot after-gamble
 expect_state "$LAST_SHOT" panel hidden "after the gamble"
 expect_state "$LAST_SHOT" bet1 lit "after the gamble"

@@ -1,8 +1,10 @@
 // Plays a script of sounds through the real bank; the recording scripts listen to the result.
-// Usage: tarnix-sound-drive PATTERN [play N | loop N | sleep MS]...
+// Usage: tarnix-sound-drive PATTERN [play N | loop N | sleep MS | rest MS]...
 #include "flow/sound_bank.hpp"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -12,7 +14,8 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: %s PATTERN [play N | loop N | sleep MS]...\n", argv[0]);
+        std::fprintf(
+            stderr, "usage: %s PATTERN [play N | loop N | sleep MS | rest MS]...\n", argv[0]);
         return 2;
     }
     slot::SoundBank bank(args[1]);
@@ -28,6 +31,13 @@ int main(int argc, char **argv)
         } else if (args[i] == QLatin1String("sleep")) {
             // The game's animations block its thread exactly like this.
             std::this_thread::sleep_for(std::chrono::milliseconds(value));
+        } else if (args[i] == QLatin1String("rest")) {
+            // The game waiting for the player: its event loop runs, nothing plays.
+            QEventLoop loop;
+            QTimer::singleShot(value, &loop, &QEventLoop::quit);
+            loop.exec();
+            std::printf("rested, device %s\n", bank.deviceOpen() ? "open" : "closed");
+            std::fflush(stdout);
         } else {
             std::fprintf(stderr, "unknown step %s\n", qPrintable(args[i]));
             return 2;

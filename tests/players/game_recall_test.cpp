@@ -187,7 +187,8 @@ struct Table {
     void quit(bool gambleOpen)
     {
         const Money atrisk = s.atrisk;
-        settleBeforeQuit(s, p, gambleOpen);
+        const GameWatch watch = recall.watcher();
+        settleBeforeQuit(s, p, gambleOpen, rng, &watch);
         recall.quitSettled(s, gambleOpen, atrisk, p);
     }
     const RecallEntry &newest() { return recall.ring(1).front(); }
@@ -396,8 +397,20 @@ private slots:
         f.trigger(triggerWindow());
         f.free(test::blankWindow());
         const Money owed = f.s.winmeter;
+        // The free games still owed are played out on the way out, each one recorded.
+        const Stops blank = test::blankWindow();
+        const int stillOwed = f.s.freespins - f.s.freespinsdone;
+        const std::size_t played = f.newest().freeGames.size();
+        QVERIFY(stillOwed > 0);
+        for (int k = 0; k < stillOwed; ++k) {
+            f.rng.stops({ blank[1], blank[2], blank[3], blank[4], blank[5] })
+                .multiplierDraw(25)
+                .keep();
+        }
         f.quit(false);
+        QCOMPARE(f.newest().freeGames.size(), played + static_cast<std::size_t>(stillOwed));
         QVERIFY(f.newest().collected && f.newest().collectedOnQuit && f.newest().settled);
+        QVERIFY(!f.rng.exhausted && f.rng.left() == 0);
         QCOMPARE(f.newest().collect, owed);
         QCOMPARE(f.newest().creditAfter, f.p.bank);
         QCOMPARE(f.newest().creditAfter, Money(10000 - 25 + owed));

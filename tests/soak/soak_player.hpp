@@ -28,8 +28,7 @@ struct Ledger {
     long long quick = 0;
     long long zeroed = 0; // credit given up with Zero Credit
     long long stakes = 0; // sum of the moves' change in wager
-    long long wins = 0; // sum of the moves' change in total
-    long long gambleLost = 0; // stakes of lost draws
+    long long wins = 0; // sum of the moves' change in total (a lost gamble takes its stake out)
 
     // What the player is owed but does not hold yet.
     long long gambleStake = 0; // taken from the bank while the panel is open
@@ -39,8 +38,7 @@ struct Ledger {
 
     long long expectedBank() const
     {
-        return start + coins + quick - zeroed - stakes + wins - gambleLost - gambleStake
-            - featureWins;
+        return start + coins + quick - zeroed - stakes + wins - gambleStake - featureWins;
     }
 };
 

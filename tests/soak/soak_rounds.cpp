@@ -75,7 +75,6 @@ void SoakPlayer::gambleDraws()
         bet->click();
         if (g.isHidden()) {
             note(std::string(suit ? "suit" : "colour") + " lost");
-            ledger.gambleLost += ledger.gambleStake;
             ledger.gambleStake = ledger.atRisk = 0;
         } else {
             ledger.atRisk *= suit ? 4 : 2;

@@ -81,6 +81,36 @@ private slots:
         QVERIFY(c.w->Timer1->isActive());
     }
 
+    // The smallest win there is, two scatters at one line and one credit, is a win in every
+    // way: shown, counted up, sounded and offered to the gamble.
+    void oneCreditWinIsAWin()
+    {
+        const Stops s = *findWindow([](const Stops &w) {
+            const auto r = evaluateWindow(w, 1);
+            return r.scatters == 2 && r.lineUnits == 0 && noWildIn(w);
+        });
+        Cabinet c(1000);
+        c.w->payline(1)->click();
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(c.w->state.thiswin, 1);
+        QCOMPARE(c.player.bank, 1000);
+        QCOMPARE(c.player.total, 1);
+        QCOMPARE(c.sound.played.back(), winSoundFor(1));
+        QVERIFY(winSoundFor(1) != 0);
+        QVERIFY(c.w->Timerscatters->isActive());
+        QVERIFY(c.w->Timerwincounter->isActive());
+        QCOMPARE(c.countOut(), 1);
+        QCOMPARE(c.w->LABWIN->text(), QStringLiteral("1"));
+        QCOMPARE(c.w->lblwin->text(), QStringLiteral("$ 0.01"));
+        QVERIFY(c.w->doublebutton->isEnabled());
+        c.w->doublebutton->click();
+        QCOMPARE(c.w->state.atrisk, 1);
+        QCOMPARE(c.player.bank, 999);
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
     // A win's payline is drawn through the gaps; the next spin takes it all away.
     void paylineDisplayAndTheSpinThatEndsIt()
     {

@@ -144,6 +144,36 @@ private slots:
         QVERIFY(!c.rng.exhausted);
     }
 
+    // The guard counts the space that found no bet; a bet refused for credit is no game, so
+    // once coins make the stake good the next space is still held, until a game is played.
+    void keyGuardHoldsTheSecondSpaceAfterARefusedBet()
+    {
+        Cabinet c(24);
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.w->state.keyguard, Short(1));
+        c.w->play(1)->click(); // 25 lines at 1: refused, but the bet is now 1
+        QVERIFY(c.w->pannomoney->isVisible());
+        QCOMPARE(c.w->state.betperline, Short(1));
+        c.w->COINSIN->click();
+        c.w->COINSIN->click();
+        QCOMPARE(c.player.bank, 64);
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.w->state.keyguard, Short(2));
+        QCOMPARE(c.player.games, 0);
+        QCOMPARE(c.player.bank, 64);
+        QVERIFY(!c.rng.exhausted);
+
+        c.script(blankWindow());
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(c.w->state.keyguard, Short(0));
+        c.script(blankWindow());
+        c.rng.keep();
+        QTest::keyClick(c.w->play(1), Qt::Key_Space);
+        QCOMPARE(c.player.games, 2);
+        QCOMPARE(c.rng.left(), std::size_t(0));
+    }
+
     void spaceRepeatsTheLastBet()
     {
         Cabinet c(1000);

@@ -4,6 +4,7 @@
 #include "gamble/gamble_rules.hpp"
 #include "support/cabinet.hpp"
 
+#include <QKeyEvent>
 #include <QTest>
 #include <limits>
 
@@ -259,11 +260,56 @@ private slots:
         QCOMPARE(c.w->LABWIN->text(), QStringLiteral("No Win"));
         QCOMPARE(c.w->lblwin->text(), lblwin);
         QCOMPARE(c.player.bank, bank);
-        QCOMPARE(c.player.total, total);
+        QCOMPARE(c.player.total, total - 150); // nothing won, as the credit already shows
         QCOMPARE(c.w->PANELBANK->text(), QString::number(bank));
         QVERIFY(!c.w->doublebutton->isEnabled());
         QVERIFY(allEnabled(c.w->play, true) && allEnabled(c.w->payline, true));
         QVERIFY(c.w->COINSIN->isEnabled() && c.w->keyPreview());
+    }
+
+    // Keys typed during a draw or the pause after a loss wait in the queue until the panel
+    // has gone; they must neither start a paid game then nor press a button of the panel.
+    void keysTypedAtALostGambleStartNoGame()
+    {
+        Cabinet c(10000);
+        DoublePanel &g = openOn150(c);
+        const Money bank = c.player.bank;
+        const Money games = c.player.games;
+        const auto space = [&] {
+            QCoreApplication::postEvent(c.w.get(),
+                new QKeyEvent(
+                    QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+        };
+        // A focused button of the panel takes no key either: the draw is the mouse's.
+        g.betred->setFocus();
+        QTest::keyClick(g.betred, Qt::Key_Space);
+        QCOMPARE(c.w->state.historycount, Short(0));
+        c.pacing.onSleep = space;
+        c.pacing.onProcessEvents = [&] {
+            space();
+            QCoreApplication::sendPostedEvents();
+        };
+        c.rng.pick(kHearts, 4);
+        g.betred->click(); // won: the panel stays, with keys queued behind the slide
+        QCoreApplication::processEvents();
+        QVERIFY(g.isVisible());
+        c.rng.pick(kClubs, 4);
+        g.betred->click(); // lost
+        c.pacing.onSleep = nullptr;
+        c.pacing.onProcessEvents = nullptr;
+        QCoreApplication::processEvents();
+        QVERIFY(g.isHidden());
+        QCOMPARE(c.player.games, games);
+        QCOMPARE(c.player.bank, bank);
+        QVERIFY(!c.rng.exhausted);
+        QCOMPARE(c.w->state.keyguard, Short(0));
+
+        // The keys are back once the panel has gone.
+        c.script(blankWindow());
+        c.rng.keep();
+        space();
+        QCoreApplication::processEvents();
+        QCOMPARE(c.player.games, games + 1);
     }
 
     // Five cells show the last five cards, newest on the right, across gambles.

@@ -214,19 +214,45 @@ private slots:
         QCOMPARE(c.ends, 0);
     }
 
-    void quittingMidFeatureKeepsTheWinMeter()
+    void quittingMidFeaturePlaysTheFreeGamesItOwes_data()
     {
+        QTest::addColumn<int>("way");
+        QTest::newRow("exit menu") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("session end") << 2;
+    }
+    void quittingMidFeaturePlaysTheFreeGamesItOwes()
+    {
+        QFETCH(int, way);
         Cabinet c(1000);
         startFeature(c);
         playFreeGame(c, winningWindow());
         const Money meter = c.w->state.winmeter;
-        QVERIFY(meter > 0);
         QVERIFY(c.w->state.freespinsdone < c.w->state.freespins);
         QCOMPARE(c.player.bank, 1000); // every counted game got its stake back
-        c.w->mnuexit->trigger();
+        // The nine games still owed, one of them a win, drawn from the cabinet's own source.
+        for (int i = 3; i <= 11; ++i) {
+            c.script(i == 7 ? winningWindow() : blankWindow());
+            c.rng.multiplierDraw(25).keep();
+        }
+        const int win = evaluateWindow(winningWindow(), 25).lineUnits;
+        const auto sounds = c.sound.played.size();
+        if (way == 0) {
+            c.w->mnuexit->trigger();
+        } else if (way == 1) {
+            c.w->close();
+        } else {
+            c.w->sessionEnding();
+        }
         QCOMPARE(c.ends, 1);
-        QCOMPARE(c.saved.bank, 1000 - 25 + meter);
+        QCOMPARE(c.rng.left(), std::size_t(0));
+        QVERIFY(!c.rng.exhausted);
+        QCOMPARE(c.saved.bank, 1000 - 25 + meter + win);
         QCOMPARE(c.saved.games, 1);
+        QCOMPARE(c.saved.wager, 25);
+        QCOMPARE(c.w->state.freespins, Short(0));
+        // Played without their animation or sounds: only the exit's click is heard.
+        QCOMPARE(c.sound.played.size(), sounds + 1);
     }
 
     void quittingWithTheGambleOpenGivesBackTheStake()

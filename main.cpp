@@ -2,6 +2,7 @@
 #include "assets/asset_catalog.hpp"
 #include "display/font_check.hpp"
 #include "display/pacing.hpp"
+#include "display/presentation.hpp"
 #include "display/screen_mode.hpp"
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
@@ -51,7 +52,13 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
+    const auto command = slot::readCommandLine(argc, argv);
+    if (const auto status = slot::answerCommandLine(command)) {
+        return *status;
+    }
+    slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);
+    presentation.applicationMade();
     slot::initAssets();
     QApplication::setFont(QFont(slot::cabinetFontFamily()));
     QApplication::setWindowIcon(QIcon(QPixmap(slot::assets::icon())));
@@ -81,6 +88,7 @@ int main(int argc, char **argv)
     services.endProgram = [] { QCoreApplication::exit(0); };
 
     slot::Tarnix window(player, services);
+    presentation.stage(window, services);
     services.information = [&window](const std::string &title, const std::string &text) {
         QMessageBox::information(
             &window, QString::fromStdString(title), QString::fromStdString(text));

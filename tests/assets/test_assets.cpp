@@ -58,6 +58,22 @@ double difference(const QImage &a, const QImage &b)
     return sum / (3.0 * x.width() * x.height());
 }
 
+// Mean squared luminance step between neighbouring pixels across: how sharp a picture's
+// edges are. A softened edge takes the same rise in more, smaller steps, so it scores less.
+double edgeSharpness(const QImage &img)
+{
+    const QImage g = img.convertToFormat(QImage::Format_Grayscale8);
+    double sum = 0;
+    for (int row = 0; row < g.height(); ++row) {
+        const uchar *line = g.constScanLine(row);
+        for (int col = 1; col < g.width(); ++col) {
+            const double step = line[col] - line[col - 1];
+            sum += step * step;
+        }
+    }
+    return sum / (double(g.width() - 1) * g.height());
+}
+
 // Rising zero crossings per second over the first 80 ms: a rough pitch of a chime's strike.
 double strikePitch(const WaveFile &w)
 {
@@ -286,6 +302,63 @@ private slots:
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
         for (const QString &path : all) {
             QVERIFY2(QFile::exists(path), qPrintable(path));
+        }
+    }
+
+    void everyPictureHasATwinDrawnAtTwiceTheSize()
+    {
+        for (const QString &path : assets::allPictures()) {
+            const QImage one(path);
+            const QImage two(assets::twice(path));
+            QVERIFY2(!two.isNull(), qPrintable(path));
+            QCOMPARE(two.size(), one.size() * 2);
+            // The same picture: brought down to 1x it matches, so nothing moved or was cut.
+            const QImage down
+                = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QVERIFY2(difference(down, one) < 6, qPrintable(path));
+        }
+        for (int reel = 1; reel <= kReels; ++reel) {
+            const QImage strip(assets::twice(assets::reelStrip(reel)));
+            const Sym s = tables::reelStrip[static_cast<std::size_t>(reel - 1)][7];
+            QCOMPARE(difference(strip.copy(0, 7 * 200, 200, 200),
+                         QImage(assets::twice(assets::symbol(s)))),
+                0.0);
+        }
+    }
+
+    void twinsAreDrawnNotEnlarged()
+    {
+        // A 1x picture enlarged has soft edges; the twin, drawn at its size, keeps them sharp.
+        QStringList paths;
+        for (int s = index(Sym::J); s <= index(Sym::elephant); ++s) {
+            paths << assets::symbol(static_cast<Sym>(s));
+        }
+        paths << assets::betButton(1) << assets::linesButton(5) << assets::card(1)
+              << assets::lineTab(12) << assets::payTable() << assets::lastBetTitle();
+        for (const QString &path : paths) {
+            const QImage one(path);
+            const QImage enlarged
+                = one.scaled(one.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const double drawn = edgeSharpness(QImage(assets::twice(path)));
+            QVERIFY2(drawn > 1.25 * edgeSharpness(enlarged),
+                qPrintable(QStringLiteral("%1: %2 against %3")
+                               .arg(path)
+                               .arg(drawn)
+                               .arg(edgeSharpness(enlarged))));
+        }
+    }
+
+    void picturesKeepTheirSizeAtEveryRatio()
+    {
+        for (const QString &path :
+            { assets::reelStrip(3), assets::betButton(2), assets::overlay(20), assets::icon() }) {
+            const QSize size = QImage(path).size();
+            for (const qreal ratio : { 1.0, 2.0, 3.0, 4.0 }) {
+                const QPixmap p = picture(path, ratio);
+                QCOMPARE(p.devicePixelRatio(), ratio);
+                QCOMPARE(p.deviceIndependentSize().toSize(), size);
+                QCOMPARE(p.size(), size * ratio);
+            }
         }
     }
 

@@ -40,4 +40,15 @@ wait "$GAMEPID" || status=$?
 [[ $(sed -n 's/^bank=//p' "$RECORDS") == 1234 && $(sed -n 's/^games=//p' "$RECORDS") == 0 ]] ||
   fail "the record was not stored on SIGTERM: $(cat "$RECORDS")"
 note "stored on SIGTERM: $(tr '\n' ' ' <"$RECORDS")"
+
+# The font check sees the DPI on Wayland too: 120 gets the warning at the cabinet's own size.
+QT_FONT_DPI=120 "$GAME" --verbose >"$WORK/dpi.out" 2>&1 &
+DPIPID=$!
+STARTED_PIDS+=("$DPIPID")
+wait_for 100 grep -q 'platform' "$WORK/dpi.out" || fail "the game said nothing at 120 DPI"
+grep -q 'platform wayland, .*not at 96 DPI), factor 1,' "$WORK/dpi.out" ||
+  fail "at 120 DPI the game reports: $(cat "$WORK/dpi.out")"
+kill -TERM "$DPIPID"
+wait_for 100 eval "! kill -0 $DPIPID" || fail "the warning did not end on SIGTERM"
+note "at 120 DPI: the font check's warning"
 echo PASS

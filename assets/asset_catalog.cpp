@@ -45,23 +45,79 @@ QPixmap picture(const QString &path)
     return picture(path, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
-QPixmap picture(const QString &path, qreal ratio)
+namespace
+{
+
+// The 2x picture at the exact ratio, or nothing when the 1x one is to be used as it is.
+// `before` and `after` work on the 2x picture and on the smoothed one.
+QImage dense(const QString &path, qreal ratio, QImage (*before)(QImage) = nullptr,
+    QImage (*after)(QImage) = nullptr)
 {
     if (ratio < 1.5) {
-        return QPixmap(path);
+        return {};
     }
-    QImage dense(assets::twice(path));
-    if (dense.isNull()) {
-        return QPixmap(path);
+    QImage image(assets::twice(path));
+    if (image.isNull()) {
+        return {};
     }
-    dense.setDevicePixelRatio(2);
+    image.setDevicePixelRatio(2);
     if (ratio > 2) {
-        const QSize size(static_cast<int>(std::lround(dense.width() * ratio / 2)),
-            static_cast<int>(std::lround(dense.height() * ratio / 2)));
-        dense = dense.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        dense.setDevicePixelRatio(ratio);
+        const QSize size(static_cast<int>(std::lround(image.width() * ratio / 2)),
+            static_cast<int>(std::lround(image.height() * ratio / 2)));
+        image = before ? before(std::move(image)) : std::move(image);
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = after ? after(std::move(image)) : std::move(image);
+        image.setDevicePixelRatio(ratio);
     }
-    return QPixmap::fromImage(std::move(dense));
+    return image;
+}
+
+// Pure white becomes transparent, so smoothing blends the edges with nothing.
+QImage whiteToClear(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & 0xffffffu) == 0xffffffu) {
+                line[x] = 0;
+            }
+        }
+    }
+    return image;
+}
+
+// And back: what is mostly drawn is drawn, the rest is pure white again.
+QImage clearToWhite(QImage image)
+{
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x];
+            line[x] = qAlpha(c) >= 128 ? (c | 0xff000000u) : 0xffffffffu;
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QPixmap picture(const QString &path, qreal ratio)
+{
+    QImage image = dense(path, ratio);
+    return image.isNull() ? QPixmap(path) : QPixmap::fromImage(std::move(image));
+}
+
+QPixmap pictureOnWhite(const QString &path)
+{
+    return pictureOnWhite(path, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QPixmap pictureOnWhite(const QString &path, qreal ratio)
+{
+    QImage image = dense(path, ratio, whiteToClear, clearToWhite);
+    return image.isNull() ? QPixmap(path) : QPixmap::fromImage(std::move(image));
 }
 
 } // namespace slot

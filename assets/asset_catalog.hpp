@@ -20,5 +20,9 @@ QString cabinetFontFamily();
 // It keeps the size in the cabinet's own pixels whatever the ratio.
 QPixmap picture(const QString &path);
 QPixmap picture(const QString &path, qreal ratio);
+// The same for a picture whose pure white is its transparent colour: smoothing would blend
+// its edges into near-white that no longer counts as transparent, so its edges stay hard.
+QPixmap pictureOnWhite(const QString &path);
+QPixmap pictureOnWhite(const QString &path, qreal ratio);
 
 } // namespace slot

@@ -68,7 +68,11 @@ CabinetPictures load()
             c.ImageList1.add(i == assets::kHighlightIndex ? highlight : QPixmap());
         }
     }
-    c.ImageList2 = imageList(assets::kImageList2, assets::imageList2);
+    c.ImageList2 = imageList(assets::kWildFrames, assets::wildFrame);
+    // The multipliers are drawn over the wild with white as their transparent colour.
+    for (int i = assets::kWildFrames + 1; i <= assets::kImageList2; ++i) {
+        c.ImageList2.add(pictureOnWhite(assets::overlay(i)));
+    }
     c.imagelistcards = imageList(assets::kCards, assets::card);
     c.panelBackground = picture(assets::gamblePanel());
     c.redFace = picture(assets::redButton());

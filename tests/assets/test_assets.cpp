@@ -362,6 +362,48 @@ private slots:
         }
     }
 
+    void multipliersKeepHardEdgesWhenSmoothedUp()
+    {
+        // The share of the badge's rim (drawn pixels beside the white ground) that is pale:
+        // a smoothed rim fades into white, and over the wild that shows as a light halo.
+        const auto paleRim = [](const QPixmap &p) {
+            const QImage img = p.toImage().convertToFormat(QImage::Format_RGB32);
+            const auto white = [&img](int x, int y) {
+                return x >= 0 && y >= 0 && x < img.width() && y < img.height()
+                    && (img.pixel(x, y) & 0xffffffu) == 0xffffffu;
+            };
+            int rim = 0, pale = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    if (white(x, y)
+                        || !(white(x - 1, y) || white(x + 1, y) || white(x, y - 1)
+                            || white(x, y + 1))) {
+                        continue;
+                    }
+                    const QRgb c = img.pixel(x, y);
+                    ++rim;
+                    pale += std::min({ qRed(c), qGreen(c), qBlue(c) }) >= 200;
+                }
+            }
+            return rim > 0 ? double(pale) / rim : 0.0;
+        };
+        for (int i = assets::kWildFrames + 1; i <= assets::kImageList2; ++i) {
+            const QString path = assets::overlay(i);
+            for (const qreal ratio : { 3.0, 4.0 }) {
+                const QPixmap keyed = pictureOnWhite(path, ratio);
+                QCOMPARE(keyed.size(), picture(path, ratio).size());
+                const double hard = paleRim(keyed), soft = paleRim(picture(path, ratio));
+                QVERIFY2(hard < 0.05 && hard < soft / 3,
+                    qPrintable(QStringLiteral("%1 at %2: %3 of the rim pale, %4 when smoothed")
+                                   .arg(path)
+                                   .arg(ratio)
+                                   .arg(hard)
+                                   .arg(soft)));
+            }
+            QCOMPARE(pictureOnWhite(path, 2).toImage(), picture(path, 2).toImage());
+        }
+    }
+
     void reelStripsShowTheTableInOrder()
     {
         for (int reel = 1; reel <= kReels; ++reel) {

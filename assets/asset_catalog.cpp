@@ -72,33 +72,31 @@ QImage dense(const QString &path, qreal ratio, QImage (*before)(QImage) = nullpt
     return image;
 }
 
-// Pure white becomes transparent, so smoothing blends the edges with nothing.
-QImage whiteToClear(QImage image)
+QImage eachPixel(QImage image, QRgb (*change)(QRgb))
 {
     image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & 0xffffffu) == 0xffffffu) {
-                line[x] = 0;
-            }
+            line[x] = change(line[x]);
         }
     }
     return image;
 }
 
+// Pure white becomes transparent, so smoothing blends the edges with nothing.
+QImage whiteToClear(QImage image)
+{
+    return eachPixel(
+        std::move(image), [](QRgb c) { return (c & 0xffffffu) == 0xffffffu ? QRgb(0) : c; });
+}
+
 // And back: what is mostly drawn is drawn, the rest is pure white again.
 QImage clearToWhite(QImage image)
 {
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = line[x];
-            line[x] = qAlpha(c) >= 128 ? (c | 0xff000000u) : 0xffffffffu;
-        }
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
+    return eachPixel(std::move(image), [](QRgb c) {
+        return qAlpha(c) >= 128 ? (c | 0xff000000u) : QRgb(0xffffffffu);
+    }).convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace

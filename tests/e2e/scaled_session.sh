@@ -15,6 +15,15 @@ unset WAYLAND_DISPLAY QT_SCALE_FACTOR
 mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$HOME"
 RECORDS="$XDG_CONFIG_HOME/aust.ini"
 
+# The command line answers before anything starts: no display is needed for it.
+status=0
+DISPLAY= "$GAME" --scale 7 >"$WORK/refused.out" 2>&1 || status=$?
+((status == 2)) && [[ $(wc -l <"$WORK/refused.out") == 1 ]] ||
+  fail "--scale 7 gave status $status and: $(cat "$WORK/refused.out")"
+DISPLAY= "$GAME" --version | grep -q '^slots_tarnix [0-9]' || fail "--version printed no version"
+DISPLAY= "$GAME" --help | grep -q -- '--scale auto|1|2|3|4' || fail "--help does not list --scale"
+note "--scale 7 refused in one line with status 2; --help and --version answer"
+
 Xvfb -displayfd 3 -screen 0 1920x1080x24 -noreset -nolisten tcp 3>"$WORK/display" \
   >"$WORK/xvfb.log" 2>&1 &
 STARTED_PIDS+=($!)

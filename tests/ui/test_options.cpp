@@ -308,8 +308,8 @@ private slots:
         s.c.services.fixedScreenNote = "The screen stays as it is.";
         frmtarnixoptions &o = s.open();
         s.c.w->move(40, 30);
-        const QString designNote = o.screennote->text();
-        QVERIFY(!designNote.isEmpty());
+        const QString usualNote = o.screennote->text();
+        QVERIFY(!usualNote.isEmpty());
         o.SSOption2->click();
         o.SSOption1->click();
         QVERIFY(s.modes.empty());

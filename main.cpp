@@ -3,6 +3,7 @@
 #include "display/display_check.hpp"
 #include "display/font_check.hpp"
 #include "display/pacing.hpp"
+#include "display/presentation.hpp"
 #include "display/screen_mode.hpp"
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
@@ -58,7 +59,13 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
+    const auto command = slot::readCommandLine(argc, argv);
+    if (const auto status = slot::answerCommandLine(command)) {
+        return *status;
+    }
+    slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);
+    presentation.applicationMade();
     slot::initAssets();
     QApplication::setFont(QFont(slot::cabinetFontFamily()));
     QApplication::setWindowIcon(QIcon(QPixmap(slot::assets::icon())));
@@ -103,6 +110,7 @@ int main(int argc, char **argv)
 
     slot::Tarnix window(player, services);
     cabinet = &window;
+    presentation.stage(window, services);
     services.information = [&window](const std::string &title, const std::string &text) {
         QMessageBox::information(
             &window, QString::fromStdString(title), QString::fromStdString(text));

@@ -150,6 +150,14 @@ QString loseBanner()
     return picture("gamble/lose");
 }
 
+QString twice(const QString &picturePath)
+{
+    if (!picturePath.endsWith(QLatin1String(".png"))) {
+        return {};
+    }
+    return picturePath.chopped(4) + QStringLiteral("@2x.png");
+}
+
 QString icon()
 {
     return picture("icon");

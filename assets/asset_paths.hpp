@@ -55,6 +55,10 @@ QString takeWinButton();
 QString winBanner();
 QString loseBanner();
 
+// Every picture also comes drawn at twice the size, beside it under Qt's "@2x" name, for a
+// cabinet drawn at a device pixel ratio of 2 or more. An empty path stays empty.
+QString twice(const QString &picturePath);
+
 QString icon();
 QString payTable();
 QString handPointer();

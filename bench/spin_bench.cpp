@@ -1,7 +1,9 @@
 // How closely a spin keeps to its frame sleeps on a real display, how soon the cabinet is
 // first painted, and what it holds in memory at rest. Run it under an X server:
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/tarnix-bench [games]
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/tarnix-bench [games] [--scale N]
+// With --scale the cabinet is presented as the game presents it, drawn N times larger.
 #include "display/pacing.hpp"
+#include "display/presentation.hpp"
 #include "flow/sound_out.hpp"
 #include "flow/tarnix.hpp"
 #include "rules/reel_motion.hpp"
@@ -88,7 +90,13 @@ int main(int argc, char **argv)
 {
     QElapsedTimer clock;
     clock.start();
+    auto command = slot::readCommandLine(argc, argv);
+    if (!command.scale) {
+        command.scale = 1; // a benchmark leaves the screen's mode alone
+    }
+    slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);
+    presentation.applicationMade();
     const int games = argc > 1 ? std::atoi(argv[1]) : 30;
     slot::GameRng rng(7);
     slot::RealPacing pacing;
@@ -99,12 +107,14 @@ int main(int argc, char **argv)
     paint.clock = &clock;
     app.installEventFilter(&paint);
     slot::Tarnix w(player, services);
+    presentation.stage(w, services);
     w.Form_Load();
     while (paint.at < 0 && clock.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     app.removeEventFilter(&paint);
-    std::printf("start to first painted window: %lld ms\n", static_cast<long long>(paint.at));
+    std::printf("start to first painted window: %lld ms (factor %d)\n",
+        static_cast<long long>(paint.at), presentation.chosen().factor);
     // At rest the cabinet runs no timer: a waiting game should cost no processor time.
     QElapsedTimer idle;
     idle.start();

@@ -1,7 +1,7 @@
 // The about window. Closing it by any route gives the cabinet back to the player.
 #include "display/about_window.hpp"
 
-#include "assets/asset_paths.hpp"
+#include "assets/asset_catalog.hpp"
 #include "display/twips.hpp"
 
 #include <QCloseEvent>
@@ -34,7 +34,7 @@ void abouttarnix::buildControls()
 {
     picIcon = new QLabel(this);
     picIcon->setGeometry(twipsRect(120, 240, 480, 480));
-    picIcon->setPixmap(QPixmap(assets::icon()));
+    picIcon->setPixmap(picture(assets::icon()));
     lblTitle = new QLabel(QStringLiteral("Slots_TarNix  Version 1.0"), this);
     lblTitle->setGeometry(twipsRect(840, 120, 2982, 825));
     QFont big = lblTitle->font();
@@ -59,7 +59,7 @@ void abouttarnix::buildControls()
     Label3->setToolTip(QString::fromStdString(page));
     Label3->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     Label3->setCursor(
-        QCursor(QPixmap(assets::handPointer()), assets::kHandHotX, assets::kHandHotY));
+        QCursor(picture(assets::handPointer()), assets::kHandHotX, assets::kHandHotY));
     Label3->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, &abouttarnix::cmdOK_Click);
 }

@@ -1,7 +1,7 @@
 // The pay-table window. However it closes, the cabinet is enabled first.
 #include "display/paytable_window.hpp"
 
-#include "assets/asset_paths.hpp"
+#include "assets/asset_catalog.hpp"
 #include "display/twips.hpp"
 
 #include <QCloseEvent>
@@ -14,7 +14,7 @@ namespace slot
 tarnixpays::tarnixpays(QWidget &main)
     : QWidget(nullptr, Qt::Window)
     , mainWindow(main)
-    , picture(assets::payTable())
+    , picture(slot::picture(assets::payTable()))
 {
     setObjectName(QStringLiteral("tarnixpays"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -97,28 +97,32 @@ void reap(pid_t watcher)
 
 } // namespace
 
-void ChangeRes(float width, float height)
+present::ModeSwitch ChangeRes(float width, float height)
 {
+    using present::ModeSwitch;
     if (!onX11()) {
-        return;
+        return ModeSwitch::notX11;
     }
     const int w = static_cast<int>(std::lround(width));
     const int h = static_cast<int>(std::lround(height));
     auto &rec = recorded();
     const std::string display = rec ? rec->display : qEnvironmentVariable("DISPLAY").toStdString();
     if (!xmode::offers(display.c_str(), w, h)) {
-        return;
+        return ModeSwitch::noMode;
     }
     if (!rec) {
         const auto now = xmode::current(display.c_str());
-        Recorded fresh{now.value_or(xmode::ScreenMode{}), display};
+        if (!now) {
+            return ModeSwitch::noMode;
+        }
+        Recorded fresh{*now, display};
         // Without a watcher a crash would strand the user in 800 x 600: better not to switch.
-        if (!now || !startWatcher(fresh)) {
-            return;
+        if (!startWatcher(fresh)) {
+            return ModeSwitch::noWatcher;
         }
         rec = std::move(fresh);
     }
-    xmode::switchTo(display.c_str(), w, h);
+    return xmode::switchTo(display.c_str(), w, h) ? ModeSwitch::switched : ModeSwitch::refused;
 }
 
 void RestoreRes()

@@ -2,7 +2,7 @@
 // strip is drawn plainly from the tables so the cabinet still shows every symbol where it is.
 #include "flow/cabinet_pictures.hpp"
 
-#include "assets/asset_paths.hpp"
+#include "assets/asset_catalog.hpp"
 #include "rules/game_tables.hpp"
 
 #include <QPainter>
@@ -34,7 +34,7 @@ ImageList imageList(int count, QString (*path)(int))
 {
     ImageList list;
     for (int i = 1; i <= count; ++i) {
-        list.add(QPixmap(path(i)));
+        list.add(picture(path(i)));
     }
     return list;
 }
@@ -42,22 +42,22 @@ ImageList imageList(int count, QString (*path)(int))
 CabinetPictures load()
 {
     CabinetPictures c;
-    c.background = QPixmap(assets::background());
+    c.background = picture(assets::background());
     for (int reel = 1; reel <= kReels; ++reel) {
-        const QPixmap strip(assets::reelStrip(reel));
+        const QPixmap strip = picture(assets::reelStrip(reel));
         c.reel[static_cast<std::size_t>(reel)] = strip.isNull() ? plainStrip(reel) : strip;
     }
     for (int i = 1; i <= 5; ++i) {
-        c.paylineFace[static_cast<std::size_t>(i)] = QPixmap(assets::linesButton(i));
+        c.paylineFace[static_cast<std::size_t>(i)] = picture(assets::linesButton(i));
     }
     for (int i = 1; i <= 6; ++i) {
-        c.playFace[static_cast<std::size_t>(i)] = QPixmap(assets::betButton(i));
+        c.playFace[static_cast<std::size_t>(i)] = picture(assets::betButton(i));
     }
-    c.coinFace = QPixmap(assets::coinButton());
-    c.doubleFace = QPixmap(assets::doubleUpButton());
-    c.takewinFace = QPixmap(assets::collectButton());
-    c.lastBetTitle = QPixmap(assets::lastBetTitle());
-    c.thisWinTitle = QPixmap(assets::thisWinTitle());
+    c.coinFace = picture(assets::coinButton());
+    c.doubleFace = picture(assets::doubleUpButton());
+    c.takewinFace = picture(assets::collectButton());
+    c.lastBetTitle = picture(assets::lastBetTitle());
+    c.thisWinTitle = picture(assets::thisWinTitle());
     c.linepics = imageList(assets::kLineTabs, assets::lineTab);
     c.ImageList1 = imageList(assets::kHighlightIndex, assets::imageList1);
     if (c.ImageList1.picture(assets::kHighlightIndex).isNull()) {
@@ -68,14 +68,18 @@ CabinetPictures load()
             c.ImageList1.add(i == assets::kHighlightIndex ? highlight : QPixmap());
         }
     }
-    c.ImageList2 = imageList(assets::kImageList2, assets::imageList2);
+    c.ImageList2 = imageList(assets::kWildFrames, assets::wildFrame);
+    // The multipliers are drawn over the wild with white as their transparent colour.
+    for (int i = assets::kWildFrames + 1; i <= assets::kImageList2; ++i) {
+        c.ImageList2.add(pictureOnWhite(assets::overlay(i)));
+    }
     c.imagelistcards = imageList(assets::kCards, assets::card);
-    c.panelBackground = QPixmap(assets::gamblePanel());
-    c.redFace = QPixmap(assets::redButton());
-    c.blackFace = QPixmap(assets::blackButton());
-    c.cancelbetFace = QPixmap(assets::takeWinButton());
-    c.gambleWinBanner = QPixmap(assets::winBanner());
-    c.gambleLoseBanner = QPixmap(assets::loseBanner());
+    c.panelBackground = picture(assets::gamblePanel());
+    c.redFace = picture(assets::redButton());
+    c.blackFace = picture(assets::blackButton());
+    c.cancelbetFace = picture(assets::takeWinButton());
+    c.gambleWinBanner = picture(assets::winBanner());
+    c.gambleLoseBanner = picture(assets::loseBanner());
     return c;
 }
 

@@ -23,6 +23,9 @@ struct Services {
     std::function<void()> showLargeFontsMessage = [] {};
     std::function<void(int, int)> changeRes = [](int, int) {};
     std::function<void()> restoreRes = [] {};
+    // Empty while the options window may change the screen size; otherwise what its note
+    // says instead of changing it (the cabinet is drawn to fit a screen it leaves alone).
+    std::string fixedScreenNote = {};
     std::function<void()> loadSounds = [] {};
     std::function<void(int, PlayerState &)> loadRecord = [](int, PlayerState &) {};
     std::function<void(const PlayerState &)> saveRecord = [](const PlayerState &) {};

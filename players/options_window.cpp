@@ -319,6 +319,10 @@ void frmtarnixoptions::wincounter_Click(int Index)
 
 void frmtarnixoptions::screenSize(int width, int height)
 {
+    if (!services.fixedScreenNote.empty()) {
+        screennote->setText(text(services.fixedScreenNote));
+        return;
+    }
     services.changeRes(width, height);
     // 9765 x 7365 twips is the cabinet's outer size, borders and menu bar included: its own
     // fixed size, which a display that refused the mode must not change either.

@@ -10,6 +10,8 @@ packages=(
   fonts-comic-neue fonts-noto-color-emoji
   # end-to-end tests: a real X server, its mode switching, a private sound server
   xvfb xauth x11-xserver-utils xdotool imagemagick pulseaudio pulseaudio-utils sox procps
+  # Wayland: the game's own platform there, and a headless compositor for its test
+  qt6-wayland weston
   # desktop integration: the validators of launcher entries and software-centre descriptions
   appstream desktop-file-utils
   # the trace of a save that shows it reaching the disk

@@ -58,6 +58,22 @@ double difference(const QImage &a, const QImage &b)
     return sum / (3.0 * x.width() * x.height());
 }
 
+// Mean squared luminance step between neighbouring pixels across: how sharp a picture's
+// edges are. A softened edge takes the same rise in more, smaller steps, so it scores less.
+double edgeSharpness(const QImage &img)
+{
+    const QImage g = img.convertToFormat(QImage::Format_Grayscale8);
+    double sum = 0;
+    for (int row = 0; row < g.height(); ++row) {
+        const uchar *line = g.constScanLine(row);
+        for (int col = 1; col < g.width(); ++col) {
+            const double step = line[col] - line[col - 1];
+            sum += step * step;
+        }
+    }
+    return sum / (double(g.width() - 1) * g.height());
+}
+
 // Rising zero crossings per second over the first 80 ms: a rough pitch of a chime's strike.
 double strikePitch(const WaveFile &w)
 {
@@ -286,6 +302,105 @@ private slots:
         QCOMPARE(QSet<QString>(all.begin(), all.end()).size(), all.size());
         for (const QString &path : all) {
             QVERIFY2(QFile::exists(path), qPrintable(path));
+        }
+    }
+
+    void everyPictureHasATwinDrawnAtTwiceTheSize()
+    {
+        for (const QString &path : assets::allPictures()) {
+            const QImage one(path);
+            const QImage two(assets::twice(path));
+            QVERIFY2(!two.isNull(), qPrintable(path));
+            QCOMPARE(two.size(), one.size() * 2);
+            // The same picture: brought down to 1x it matches, so nothing moved or was cut.
+            const QImage down
+                = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QVERIFY2(difference(down, one) < 6, qPrintable(path));
+        }
+        for (int reel = 1; reel <= kReels; ++reel) {
+            const QImage strip(assets::twice(assets::reelStrip(reel)));
+            const Sym s = tables::reelStrip[static_cast<std::size_t>(reel - 1)][7];
+            QCOMPARE(difference(strip.copy(0, 7 * 200, 200, 200),
+                         QImage(assets::twice(assets::symbol(s)))),
+                0.0);
+        }
+    }
+
+    void twinsAreDrawnNotEnlarged()
+    {
+        // A 1x picture enlarged has soft edges; the twin, drawn at its size, keeps them sharp.
+        QStringList paths;
+        for (int s = index(Sym::J); s <= index(Sym::elephant); ++s) {
+            paths << assets::symbol(static_cast<Sym>(s));
+        }
+        paths << assets::betButton(1) << assets::linesButton(5) << assets::card(1)
+              << assets::lineTab(12) << assets::payTable() << assets::lastBetTitle();
+        for (const QString &path : paths) {
+            const QImage one(path);
+            const QImage enlarged
+                = one.scaled(one.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const double drawn = edgeSharpness(QImage(assets::twice(path)));
+            QVERIFY2(drawn > 1.25 * edgeSharpness(enlarged),
+                qPrintable(QStringLiteral("%1: %2 against %3")
+                               .arg(path)
+                               .arg(drawn)
+                               .arg(edgeSharpness(enlarged))));
+        }
+    }
+
+    void picturesKeepTheirSizeAtEveryRatio()
+    {
+        for (const QString &path :
+            { assets::reelStrip(3), assets::betButton(2), assets::overlay(20), assets::icon() }) {
+            const QSize size = QImage(path).size();
+            for (const qreal ratio : { 1.0, 2.0, 3.0, 4.0 }) {
+                const QPixmap p = picture(path, ratio);
+                QCOMPARE(p.devicePixelRatio(), ratio);
+                QCOMPARE(p.deviceIndependentSize().toSize(), size);
+                QCOMPARE(p.size(), size * ratio);
+            }
+        }
+    }
+
+    void multipliersKeepHardEdgesWhenSmoothedUp()
+    {
+        // The share of the badge's rim (drawn pixels beside the white ground) that is pale:
+        // a smoothed rim fades into white, and over the wild that shows as a light halo.
+        const auto paleRim = [](const QPixmap &p) {
+            const QImage img = p.toImage().convertToFormat(QImage::Format_RGB32);
+            const auto white = [&img](int x, int y) {
+                return x >= 0 && y >= 0 && x < img.width() && y < img.height()
+                    && (img.pixel(x, y) & 0xffffffu) == 0xffffffu;
+            };
+            int rim = 0, pale = 0;
+            for (int y = 0; y < img.height(); ++y) {
+                for (int x = 0; x < img.width(); ++x) {
+                    if (white(x, y)
+                        || !(white(x - 1, y) || white(x + 1, y) || white(x, y - 1)
+                            || white(x, y + 1))) {
+                        continue;
+                    }
+                    const QRgb c = img.pixel(x, y);
+                    ++rim;
+                    pale += std::min({ qRed(c), qGreen(c), qBlue(c) }) >= 200;
+                }
+            }
+            return rim > 0 ? double(pale) / rim : 0.0;
+        };
+        for (int i = assets::kWildFrames + 1; i <= assets::kImageList2; ++i) {
+            const QString path = assets::overlay(i);
+            for (const qreal ratio : { 3.0, 4.0 }) {
+                const QPixmap keyed = pictureOnWhite(path, ratio);
+                QCOMPARE(keyed.size(), picture(path, ratio).size());
+                const double hard = paleRim(keyed), soft = paleRim(picture(path, ratio));
+                QVERIFY2(hard < 0.05 && hard < soft / 3,
+                    qPrintable(QStringLiteral("%1 at %2: %3 of the rim pale, %4 when smoothed")
+                                   .arg(path)
+                                   .arg(ratio)
+                                   .arg(hard)
+                                   .arg(soft)));
+            }
+            QCOMPARE(pictureOnWhite(path, 2).toImage(), picture(path, 2).toImage());
         }
     }
 

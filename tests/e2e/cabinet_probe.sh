@@ -2,6 +2,9 @@
 # shown or hidden, lit or dimmed. A control is recognised by its own picture (normalised cross
 # correlation, so a dimmed face still matches) and judged lit by its brightness against it.
 # Needs: WORK, SHOTS (where screenshots go), PICTURES (the game's assets/pictures), MENU (height of the menu bar in pixels).
+# A cabinet drawn larger sets SCALE (2: its pictures are the "@2x" ones) and CLIENT_X, CLIENT_Y
+# (the screen pixel where its client area begins).
+SCALE=${SCALE:-1}
 
 # Control rectangles in the client area, in pixels (twips / 15): "x y w h picture", or, for a
 # panel mostly covered by its own controls, "x y w h picture W H DX DY": the part at DX,DY of
@@ -33,10 +36,12 @@ shot() { # name: the whole screen now, kept as $SHOTS/NAME.png
 # "similarity brightness-ratio" of a control's place in the shot against its picture.
 probe() { # shot control
   read -r x y w h pic pw ph dx dy <<<"${CONTROL[$2]}"
-  local crop="$WORK/probe-crop.png" face="$WORK/probe-face.png"
-  convert "$1" -crop "${w}x${h}+${x}+$((y + MENU))" +repage "$crop"
-  convert "$PICTURES/$pic" -resize "${pw:-$w}x${ph:-$h}!" -crop "${w}x${h}+${dx:-0}+${dy:-0}" \
-    +repage "$face"
+  local crop="$WORK/probe-crop.png" face="$WORK/probe-face.png" s=$SCALE
+  ((s > 1)) && pic=${pic%.png}@2x.png
+  convert "$1" -crop "$((w * s))x$((h * s))+$((${CLIENT_X:-0} + x * s))+$((${CLIENT_Y:-MENU} + y * s))" \
+    +repage "$crop"
+  convert "$PICTURES/$pic" -resize "$((${pw:-$w} * s))x$((${ph:-$h} * s))!" \
+    -crop "$((w * s))x$((h * s))+$((${dx:-0} * s))+$((${dy:-0} * s))" +repage "$face"
   local ncc lit
   ncc=$(compare -metric NCC "$crop" "$face" null: 2>&1 || true)
   lit=$(convert "$crop" "$face" -colorspace gray -format '%[fx:mean]\n' info: |
@@ -60,7 +65,8 @@ expect_state() { # shot control state why
 # Clicks the middle of a control, as the player's mouse would.
 press() { # control
   read -r x y w h _ <<<"${CONTROL[$1]}"
-  xdotool mousemove $((x + w / 2)) $((y + h / 2 + MENU)) click 1
+  xdotool mousemove $((${CLIENT_X:-0} + (x + w / 2) * SCALE)) \
+    $((${CLIENT_Y:-MENU} + (y + h / 2) * SCALE)) click 1
 }
 
 # The menu bar's items as "left right" pixel columns, found as runs of text separated by more
@@ -87,4 +93,21 @@ press_menu() { # n
   [[ $(wc -l <<<"$items") -eq 7 ]] || fail "the menu bar shows $(wc -l <<<"$items") items, not 7"
   read -r left right <<<"$(sed -n "${1}p" <<<"$items")"
   xdotool mousemove $(((left + right) / 2)) $((MENU / 2)) click 1
+}
+
+# After a bet the bet buttons dim while the reels turn; the game is over when they are lit
+# again. A feature hides them until COLLECT appears, which is then pressed.
+finish_game() {
+  local tries=0
+  wait_for 30 eval "[[ \$(shot busy; state_of \$LAST_SHOT bet1) != lit ]]" || return 0
+  while ((tries++ < 600)); do
+    shot busy
+    [[ $(state_of "$LAST_SHOT" bet1) == lit ]] && return 0
+    if [[ $(state_of "$LAST_SHOT" collect) == lit ]]; then
+      note "a feature ended: collect"
+      press collect
+    fi
+    sleep 0.3
+  done
+  fail "a game never finished"
 }

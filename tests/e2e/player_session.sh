@@ -65,23 +65,6 @@ ended() { # why
   expect_size "$ORIGINAL" "after $1"
 }
 
-# After a bet the bet buttons dim while the reels turn; the game is over when they are lit
-# again. A feature hides them until COLLECT appears, which is then pressed.
-finish_game() {
-  local tries=0
-  wait_for 30 eval "[[ \$(shot busy; state_of \$LAST_SHOT bet1) != lit ]]" || return 0
-  while ((tries++ < 600)); do
-    shot busy
-    [[ $(state_of "$LAST_SHOT" bet1) == lit ]] && return 0
-    if [[ $(state_of "$LAST_SHOT" collect) == lit ]]; then
-      note "a feature ended: collect"
-      press collect
-    fi
-    sleep 0.3
-  done
-  fail "a game never finished"
-}
-
 # --- first run: start, coins, lines, games, a win and its gamble, quit from the menu --------
 parec -d tarnix.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=20 \
   >"$WORK/start.raw" &

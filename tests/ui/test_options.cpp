@@ -304,6 +304,21 @@ private slots:
         QCOMPARE(s.c.w->size(), size);
     }
 
+    void aCabinetDrawnToFitTheScreenKeepsItsModeAndSaysSo()
+    {
+        Stored s;
+        s.c.services.fixedScreenNote = "The screen stays as it is.";
+        frmtarnixoptions &o = s.open();
+        s.c.w->move(40, 30);
+        const QString usualNote = o.screennote->text();
+        QVERIFY(!usualNote.isEmpty());
+        o.SSOption2->click();
+        o.SSOption1->click();
+        QVERIFY(s.modes.empty());
+        QCOMPARE(s.c.w->pos(), QPoint(40, 30));
+        QCOMPARE(o.screennote->text(), QStringLiteral("The screen stays as it is."));
+    }
+
     void quittingWithTheWindowOpenStoresTheChosenSlot()
     {
         Stored s;

@@ -13,6 +13,7 @@ namespace
 {
 QString cabinetFamily;
 QString emojiFamily;
+int scaleOfCanvas = 1;
 } // namespace
 
 bool loadFonts(const QString &fontDir, const QString &emojiFile)
@@ -39,11 +40,28 @@ QFont cabinetFont(qreal pixelSize, bool bold)
     return f;
 }
 
+void setDrawingScale(int scale)
+{
+    scaleOfCanvas = std::max(1, scale);
+}
+
+int drawingScale()
+{
+    return scaleOfCanvas;
+}
+
 QImage canvas(int w, int h, QColor fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scaleOfCanvas, h * scaleOfCanvas, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scaleOfCanvas);
     img.fill(fill);
     return img;
+}
+
+QImage cropped(const QImage &img, const QRect &r)
+{
+    const int k = static_cast<int>(std::lround(img.devicePixelRatio()));
+    return img.copy(r.x() * k, r.y() * k, r.width() * k, r.height() * k);
 }
 
 QString fromUcs4(char32_t cp)
@@ -53,9 +71,11 @@ QString fromUcs4(char32_t cp)
 
 QImage emoji(const QString &sequence)
 {
-    // The colour strikes are 136 px; drawing near that size and scaling down ourselves gives
-    // smoother results than letting the font engine scale small.
-    QImage big = canvas(200, 200);
+    // The colour strikes are 136 px; drawing near that size and scaling to the picture
+    // ourselves gives smoother results than letting the font engine scale. The strike is the
+    // font's finest drawing, so every scale starts from it.
+    QImage big(200, 200, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
     {
         QPainter p(&big);
         QFont f(emojiFamily);

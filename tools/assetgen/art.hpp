@@ -22,8 +22,17 @@ bool loadFonts(const QString &fontDir, const QString &emojiFile);
 
 QFont cabinetFont(qreal pixelSize, bool bold = true);
 
-// A transparent ARGB canvas; every picture starts from one.
+// Pictures are drawn in the cabinet's own pixels. At a drawing scale of 2 every canvas has
+// twice the pixels each way (and says so in its device pixel ratio), so the very same drawing
+// code makes the 2x set: outlines and text are drawn at the larger size, never enlarged.
+void setDrawingScale(int scale);
+int drawingScale();
+
+// A transparent ARGB canvas of w x h cabinet pixels; every picture starts from one.
 QImage canvas(int w, int h, QColor fill = Qt::transparent);
+
+// The part of a picture at r, given in cabinet pixels whatever the drawing scale.
+QImage cropped(const QImage &img, const QRect &r);
 
 // Renders an emoji (one or more code points) large, crops it to its ink and returns it.
 QImage emoji(const QString &sequence);

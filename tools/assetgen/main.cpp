@@ -64,24 +64,34 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    slot::art::Pictures pictures;
-    slot::art::addSymbolsAndReels(pictures);
-    slot::art::addAnimations(pictures);
-    slot::art::addCardsAndGamble(pictures);
-    slot::art::addButtonsAndTabs(pictures);
-    slot::art::addCabinet(pictures);
-    slot::art::addPayTable(pictures);
+    const auto draw = [] {
+        slot::art::Pictures pictures;
+        slot::art::addSymbolsAndReels(pictures);
+        slot::art::addAnimations(pictures);
+        slot::art::addCardsAndGamble(pictures);
+        slot::art::addButtonsAndTabs(pictures);
+        slot::art::addCabinet(pictures);
+        slot::art::addPayTable(pictures);
+        return pictures;
+    };
+    const slot::art::Pictures pictures = draw();
+    slot::art::setDrawingScale(2);
+    const slot::art::Pictures twice = draw();
+    slot::art::setDrawingScale(1);
 
     QStringList files;
     bool ok = true;
     for (const QString &path : slot::assets::allPictures()) {
-        const auto it = pictures.find(path);
-        if (it == pictures.end()) {
-            std::fprintf(stderr, "tarnix-assetgen: nothing draws %s\n", qPrintable(path));
-            return 1;
+        for (const auto &[set, name] :
+            { std::pair { &pictures, path }, std::pair { &twice, slot::assets::twice(path) } }) {
+            const auto it = set->find(path);
+            if (it == set->end()) {
+                std::fprintf(stderr, "tarnix-assetgen: nothing draws %s\n", qPrintable(path));
+                return 1;
+            }
+            ok = writePng(outDir + '/' + name.mid(2), it->second) && ok;
+            files << name.mid(2);
         }
-        ok = writePng(outDir + '/' + path.mid(2), it->second) && ok;
-        files << path.mid(2);
     }
     const auto wavs = slot::sounds::renderAll();
     for (const auto &[id, bytes] : wavs) {
@@ -99,6 +109,7 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("tarnix-assetgen: %d pictures, %d sounds written to %s\n",
-        static_cast<int>(pictures.size()), static_cast<int>(wavs.size()), qPrintable(outDir));
+        static_cast<int>(pictures.size() + twice.size()), static_cast<int>(wavs.size()),
+        qPrintable(outDir));
     return 0;
 }

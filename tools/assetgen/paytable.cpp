@@ -23,7 +23,7 @@ void symbolPays(QPainter &p, Sym s, const QRectF &r)
 {
     box(p, r);
     drawFitted(
-        p, symbolCell(s).copy(3, 3, 94, 94), QRectF(r.left() + 4, r.top() + 6, 40, 40), false);
+        p, cropped(symbolCell(s), QRect(3, 3, 94, 94)), QRectF(r.left() + 4, r.top() + 6, 40, 40), false);
     const auto &pays = tables::linePay[static_cast<std::size_t>(index(s))];
     qreal y = r.top() + 4;
     for (int count = 5; count >= 2; --count) {

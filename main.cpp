@@ -51,9 +51,6 @@ std::string projectPage()
 
 int main(int argc, char **argv)
 {
-    if (!slot::displayAvailable(argc, argv)) {
-        return 1;
-    }
     // The cabinet is laid out in pixels for a 96 DPI screen: Qt must not quietly scale a
     // 120 DPI desktop to look like one, or the font check could never see it.
     if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
@@ -62,6 +59,10 @@ int main(int argc, char **argv)
     const auto command = slot::readCommandLine(argc, argv);
     if (const auto status = slot::answerCommandLine(command)) {
         return *status;
+    }
+    // --help and --version answer on a bare console; only the game itself needs a display.
+    if (!slot::displayAvailable(argc, argv)) {
+        return 1;
     }
     slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);

@@ -3,6 +3,7 @@
 #include "display/font_check.hpp"
 #include "display/pacing.hpp"
 #include "display/screen_mode.hpp"
+#include "flow/instance_lock.hpp"
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
@@ -18,6 +19,9 @@
 #include <QMessageBox>
 #include <QSessionManager>
 #include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace
 {
@@ -42,6 +46,14 @@ std::string projectPage()
         .toString()
         .toStdString();
 }
+
+// Another copy holds the lock: say so where a launcher's user and a terminal's user look.
+void showAlreadyRunning()
+{
+    const QString text = QStringLiteral("slots_tarnix is already running");
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    QMessageBox::information(nullptr, QStringLiteral("slots_tarnix"), text);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -52,6 +64,17 @@ int main(int argc, char **argv)
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
     QApplication app(argc, argv);
+    // Before anything touches the screen mode or the records, which a second copy leaves alone.
+    const slot::InstanceLock onlyCopy(slot::instanceLockCandidates(std::getenv("XDG_RUNTIME_DIR"),
+        std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ::getuid()));
+    if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Held) {
+        showAlreadyRunning();
+        return 1;
+    }
+    if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Unavailable) {
+        std::fprintf(stderr,
+            "slots_tarnix: no lock file could be made; a second copy would not be noticed\n");
+    }
     slot::initAssets();
     QApplication::setFont(QFont(slot::cabinetFontFamily()));
     QApplication::setWindowIcon(QIcon(QPixmap(slot::assets::icon())));

@@ -12,6 +12,10 @@ packages=(
   xvfb xauth x11-xserver-utils xdotool imagemagick pulseaudio pulseaudio-utils sox procps
   # desktop integration: the validators of launcher entries and software-centre descriptions
   appstream desktop-file-utils
+  # licence headers checked, the Debian package built and checked
+  reuse dpkg-dev file lintian
+  # fuzzing: clang with libFuzzer and the sanitizers' runtime
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -76,11 +76,7 @@ cmp -s "$RECORDS" "$WORK/record.before" || fail "the record changed without a ga
 launch third
 grep -q 'already running' "$WORK/third.out" && fail "the next start was refused"
 note "the stale lock was taken over"
-kill -TERM "$PID"
-wait_for 100 eval "! kill -0 $PID" || fail "SIGTERM did not end the game"
-status=0
-wait "$PID" || status=$?
-[[ $status -eq 0 ]] || fail "the game ended with status $status after SIGTERM: $(cat "$WORK/third.out")"
+terminate_game "$PID" "$WORK/third.out"
 expect_size "$ORIGINAL" "after SIGTERM"
 grep -q '^bank=1925$' "$RECORDS" || fail "the credit was not kept: $(cat "$RECORDS")"
 echo PASS

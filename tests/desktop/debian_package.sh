@@ -25,6 +25,7 @@ for f in usr/games/slots_tarnix usr/games/tarnix-modewatch usr/games/tarnix-math
   usr/share/metainfo/net.tarnix.SlotsTarnix.metainfo.xml \
   usr/share/icons/hicolor/256x256/apps/net.tarnix.SlotsTarnix.png \
   usr/share/doc/slots-tarnix/copyright usr/share/doc/slots-tarnix/changelog.gz \
+  usr/share/doc/slots_tarnix/README.md \
   usr/share/man/man6/slots_tarnix.6.gz usr/share/man/man1/tarnix-math.1.gz; do
   grep -qx "$f" "$WORK/contents" || fail "the package lacks $f"
 done

@@ -1,7 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
-//
-// SPDX-License-Identifier: GPL-3.0-or-later
-
 // Leaving must never cost a player a win that is already decided.
 #include "flow/quit_settle.hpp"
 

@@ -1,7 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
-//
-// SPDX-License-Identifier: GPL-3.0-or-later
-
 // The 25 built-in sounds, decoded once and played on a single SDL_mixer channel.
 #pragma once
 

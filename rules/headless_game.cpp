@@ -1,7 +1,3 @@
-// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
-//
-// SPDX-License-Identifier: GPL-3.0-or-later
-
 // The chain of a game in one place for the tools and tests; the cabinet runs the same steps.
 #include "rules/headless_game.hpp"
 

@@ -5,6 +5,7 @@
 #include "display/pacing.hpp"
 #include "display/presentation.hpp"
 #include "display/screen_mode.hpp"
+#include "flow/instance_lock.hpp"
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
@@ -23,6 +24,8 @@
 #include <QSessionManager>
 #include <QUrl>
 #include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 namespace
 {
@@ -47,6 +50,14 @@ std::string projectPage()
         .toString()
         .toStdString();
 }
+
+// Another copy holds the lock: say so where a launcher's user and a terminal's user look.
+void showAlreadyRunning()
+{
+    const QString text = QStringLiteral("slots_tarnix is already running");
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    QMessageBox::information(nullptr, QStringLiteral("slots_tarnix"), text);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -63,6 +74,18 @@ int main(int argc, char **argv)
     // --help and --version answer on a bare console; only the game itself needs a display.
     if (!slot::displayAvailable(argc, argv)) {
         return 1;
+    }
+    // Before anything touches the screen mode or the records, which a second copy leaves alone.
+    const slot::InstanceLock onlyCopy(slot::instanceLockCandidates(std::getenv("XDG_RUNTIME_DIR"),
+        std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ::getuid()));
+    if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Held) {
+        QApplication refused(argc, argv);
+        showAlreadyRunning();
+        return 1;
+    }
+    if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Unavailable) {
+        std::fprintf(stderr,
+            "slots_tarnix: no lock file could be made; a second copy would not be noticed\n");
     }
     slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);

@@ -16,6 +16,10 @@ packages=(
   appstream desktop-file-utils
   # the trace of a save that shows it reaching the disk
   strace
+  # licence headers checked, the Debian package built and checked
+  reuse dpkg-dev file lintian
+  # fuzzing: clang with libFuzzer and the sanitizers' runtime
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
 #include "json_out.hpp"
+#include "math_args.hpp"
 #include "math_validate.hpp"
 #include "par_sheet_text.hpp"
 #include "rules/exact_return.hpp"
@@ -20,6 +21,7 @@
 #include <vector>
 
 using namespace slot;
+using namespace slot::math_args;
 
 namespace
 {
@@ -48,99 +50,6 @@ const char *kUsage = R"(usage: tarnix-math COMMAND [options] [--table]
 
   N lines: 1, 5, 10, 20 or 25 (default 25); B: bet per line 1, 2, 3, 5, 10 or 20 (default 1).
 )";
-
-struct Args {
-    std::string command;
-    std::map<std::string, std::string> options;
-    bool table = false;
-};
-
-[[noreturn]] void fail(const std::string &message)
-{
-    std::fprintf(stderr, "tarnix-math: %s\n", message.c_str());
-    std::exit(2);
-}
-
-std::optional<long long> parseInt(const std::string &text)
-{
-    long long value = 0;
-    const auto *end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-long long intOption(
-    const Args &a, const std::string &key, long long fallback, long long lo, long long hi)
-{
-    const auto it = a.options.find(key);
-    if (it == a.options.end()) {
-        return fallback;
-    }
-    const auto value = parseInt(it->second);
-    if (!value || *value < lo || *value > hi) {
-        fail("--" + key + " wants a whole number from " + std::to_string(lo) + " to "
-            + std::to_string(hi) + ", not '" + it->second + "'");
-    }
-    return *value;
-}
-
-std::vector<long long> intList(
-    const std::string &key, const std::string &text, long long lo, long long hi)
-{
-    std::vector<long long> out;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        const auto comma = text.find(',', start);
-        const std::string item
-            = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        const auto value = parseInt(item);
-        if (!value || *value < lo || *value > hi) {
-            fail("--" + key + " wants numbers from " + std::to_string(lo) + " to "
-                + std::to_string(hi) + " separated by commas, not '" + text + "'");
-        }
-        out.push_back(*value);
-        if (comma == std::string::npos) {
-            break;
-        }
-        start = comma + 1;
-    }
-    return out;
-}
-
-int betIndexOf(long long bet)
-{
-    const int index = buttonForBet(static_cast<int>(bet));
-    if (index == 0) {
-        fail("--bet must be one of 1, 2, 3, 5, 10, 20");
-    }
-    return index;
-}
-
-Args parse(int argc, char **argv)
-{
-    Args a;
-    if (argc < 2) {
-        std::fputs(kUsage, stderr);
-        std::exit(2);
-    }
-    a.command = argv[1];
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--table") {
-            a.table = true;
-        } else if (arg == "--base-only" || arg == "--faithful") {
-            a.options[arg.substr(2)] = "1";
-        } else if (arg.rfind("--", 0) == 0 && i + 1 < argc) {
-            a.options[arg.substr(2)] = argv[++i];
-        } else {
-            fail("unexpected argument '" + arg + "' (tarnix-math --help lists the options)");
-        }
-    }
-    return a;
-}
 
 void emit(const JsonObject &o, bool table)
 {
@@ -379,7 +288,7 @@ int runParsheet(const Args &a)
 
 int main(int argc, char **argv)
 {
-    const Args a = parse(argc, argv);
+    const Args a = parse(argc, argv, kUsage);
     if (a.command == "--help" || a.command == "help" || a.command == "-h") {
         std::fputs(kUsage, stdout);
         return 0;

@@ -75,3 +75,12 @@ start_xvfb() {
 screen_size() {
   xrandr -q | sed -n 's/.* current \([0-9]*\) x \([0-9]*\),.*/\1x\2/p'
 }
+
+# Ends a game with SIGTERM, as a desktop's logout does, and expects a clean exit.
+terminate_game() { # pid log-file
+  kill -TERM "$1"
+  wait_for 100 eval "! kill -0 $1" || fail "SIGTERM did not end the game"
+  local status=0
+  wait "$1" || status=$?
+  [[ $status -eq 0 ]] || fail "the game ended with status $status after SIGTERM: $(cat "$2")"
+}

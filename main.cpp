@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // slots_tarnix: builds the services and the cabinet and runs the event loop.
 #include "assets/asset_catalog.hpp"
 #include "display/display_check.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Links the asset resources out of the static library and registers the cabinet font.
 #include "assets/asset_catalog.hpp"
 

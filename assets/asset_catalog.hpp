@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the built-in assets: resources linked in, cabinet font registered.
 #pragma once
 

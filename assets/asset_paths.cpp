@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resource paths of the built-in assets; one place decides every file name.
 #include "assets/asset_paths.hpp"
 

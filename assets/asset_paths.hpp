@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Resource paths of every built-in picture, sound and font, so window code never spells a path.
 #pragma once
 

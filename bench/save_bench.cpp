@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one save of the player record costs, flushes to the disk included, since every coin
 // and credit command stores the record at once. Run it on the disk the records live on:
 //   build/tarnix-save-bench [folder] [saves]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How closely a spin keeps to its frame sleeps on a real display, how soon the cabinet is
 // first painted, and what it holds in memory at rest. Run it under an X server:
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/tarnix-bench [games] [--scale N]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the cabinet icon at the sizes a desktop's launchers ask for. The icon is pixel art, so
 // it is enlarged by whole multiples without smoothing: a blurred icon looks broken at 128 px.
 #include "assets/asset_catalog.hpp"

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # `cpack -G DEB` in the build folder makes slots-tarnix_VERSION_ARCH.deb from what
 # `cmake --install` places, with the Debian documents and manual pages lintian expects.
 include(GNUInstallDirs)

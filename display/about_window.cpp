@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window. Closing it by any route gives the cabinet back to the player.
 #include "display/about_window.hpp"
 

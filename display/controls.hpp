@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The few ways the windows make their labels and buttons, and show amounts, all alike.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Qt aborts with a hint about reinstalling when no platform plugin can connect; a player who
 // started the game from a console or over ssh needs to hear that a desktop is missing.
 #include "display/display_check.hpp"

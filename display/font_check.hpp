@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The font check: the cabinet's fixed layout needs a screen of 96 logical DPI.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Segments repaint at once so a blocking display step shows them without the event loop.
 #include "display/line_layer.hpp"
 

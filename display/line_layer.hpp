@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six payline segments: 6-pixel lines drawn beneath the reel windows, so only the
 // stubs and the pieces in the gaps between reels are seen.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-modewatch: puts the screen mode back if the game ends without doing it itself.
 // The game starts it before its first mode change with the mode to restore on the command line
 // and one end of a socket as standard input. When the game restores the mode it sends 'R';

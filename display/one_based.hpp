@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rows of controls indexed from 1, as the game numbers them; a bad index gives nullptr.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Blocking on purpose: the animations hold the thread between frames, as on the original cabinet.
 #include "display/pacing.hpp"
 

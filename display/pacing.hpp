@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every sleep, every "let pending events run" point and every timer interval of the game.
 // The game runs at the real milliseconds; tests run the same blocking loops at zero delay.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pay-table window. However it closes, the cabinet is enabled first.
 #include "display/paytable_window.hpp"
 

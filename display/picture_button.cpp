@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Disabled faces are dimmed rather than greyed, so the cabinet keeps its colours.
 #include "display/picture_button.hpp"
 

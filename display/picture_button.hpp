@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A button drawn from a face picture (or, without one, its caption), with pressed, focus
 // and disabled looks.
 #pragma once

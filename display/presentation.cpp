@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The presentation at start-up: the only place that knows about Qt's scale factor.
 #include "display/presentation.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up's side of the presentation: the command line, the screen looked at before the
 // application exists, the mode switch or the scale factor, and the cabinet put on the stage.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The presentation's choices and the command line that asks for them.
 #include "display/presentation_choice.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the cabinet is put on the screen: its own mode of 800 x 600, or drawn larger on the
 // screen as it is. Plain C++ so every choice can be checked without a display.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen mode changes on X11 through XRandR, guarded by the tarnix-modewatch process.
 #include "display/screen_mode.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // MODchangeRes: the whole screen at 800 x 600 (or 640 x 480) while the game runs, and back.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Screen measures: the windows are laid out in twips, 15 to a pixel at 96 DPI.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // XRandR requests for the screen mode; every request runs with X errors caught, because Xlib's
 // default answer to an error is to end the process, and a refused mode is no reason to end.
 #include "display/xrandr_mode.hpp"

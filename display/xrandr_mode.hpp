@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-screen mode changes through XRandR, shared by the game and its restore watcher.
 // The header stays free of Xlib, whose macros (None, Bool, Status) collide with Qt's names.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures come from the built-in resources, loaded once for the whole run. A missing reel
 // strip is drawn plainly from the tables so the cabinet still shows every symbol where it is.
 #include "flow/cabinet_pictures.hpp"

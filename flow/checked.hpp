@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arithmetic that skips a statement instead of overflowing, as the game's rules require.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The win counter's ticks, the collect of a feature and the start of the next free game.
 #include "display/pacing.hpp"
 #include "flow/sound_out.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lines, coins, quick and zero credit, and the space bar that repeats the last bet.
 #include "display/pacing.hpp"
 #include "flow/sound_out.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lock file behind "slots_tarnix is already running".
 #include "flow/instance_lock.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One copy of the game at a time: two copies would each hold a player's credit in memory, and
 // the later save would overwrite the games of the earlier one.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu commands that open the other windows, and the ways out of the program.
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Money is formatted from the integer credits, so no binary fraction can show as 12.4999.
 #include "flow/money_display.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Leaving must never cost a player a win that is already decided, nor free games already won.
 #include "flow/quit_settle.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A signal handler may only write to a pipe; the event loop reads it and does the real work.
 #include "flow/quit_signals.hpp"
 

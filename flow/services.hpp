@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The outside world as the cabinet sees it: chance, time, sound, the records and the screen.
 #pragma once
 

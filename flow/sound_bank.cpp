@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound bank on SDL_mixer: the audio thread keeps playing while the game's thread sleeps.
 #include "flow/sound_bank.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 25 built-in sounds, decoded once and played on a single SDL_mixer channel. The audio
 // device is open only while sounds play: at rest the game costs no processor time for it.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's start-up, its end, and the commands that need no game.
 #include "flow/tarnix.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet: owns the controls and timers; money and outcomes are decided in slotcore.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's controls at their places: positions are given in twips, 15 to a pixel.
 #include "display/controls.hpp"
 #include "display/line_layer.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // In the feature the bands are smaller so a free game's win is seen climbing.
 #include "flow/win_counter.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The win counter's arithmetic: the display climbs to the win in steps that grow with it.
 #pragma once
 

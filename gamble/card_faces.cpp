@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Suits are painted as shapes rather than text, so they read the same whatever fonts the
 // machine has.
 #include "gamble/card_faces.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gamble's pictures, each with a plainly painted stand-in so the gamble stays playable
 // (and readable) in a build that carries no card art.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Positions are in twips relative to the panel, 15 to a pixel. Changes made while a draw
 // blocks the thread are repainted at once, or the player would not see them.
 #include "gamble/double_panel.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gamble panel: the card, the suit and colour bets, TAKE WIN and the card history strip.
 // It only shows what the cabinet's handlers decide; the money is the core's.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The double-up keeps no deck: every draw is an independent card from four suits.
 #include "gamble/gamble_rules.hpp"
 

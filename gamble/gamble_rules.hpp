@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The double-up's money and chance: the stake, the card, the history strip and TAKE WIN.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's side of the double-up: opening the panel, the draws and their endings, and
 // TAKE WIN. The money moves in the core; this file moves the controls.
 #include "display/pacing.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The durable replace: temporary file, fsync, rename, fsync of the folder.
 #include "players/durable_file.hpp"
 

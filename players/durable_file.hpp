@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Files that survive a power cut: once a replace returns true, the disk holds the new bytes
 // under the file's name, or (after a failure) the old file exactly as it was.
 #pragma once

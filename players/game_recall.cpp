@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recorder keeps only what the player saw: a replaced result never reaches it, because
 // the cabinet reports a result only once the payback check has let it stand.
 #include "players/game_recall.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game recall: the last ten paid games of each player slot, exactly as they stood, and the
 // story of this run's session. Plain C++: the cabinet calls the hooks at the moments a game
 // stands, settles, is collected or gambled, and the window only reads.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window's rules: captions exactly as players know them, and exact arithmetic.
 #include "players/options_rules.hpp"
 

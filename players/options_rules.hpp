@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window's texts and arithmetic, kept free of the toolkit so they can be checked
 // on their own: statistics captions, the return percentage, names and the reel speed buttons.
 #pragma once

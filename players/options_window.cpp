@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window. Every change acts at once on the current player; the record is stored
 // when the window opens, on a name, on a delete and when the window closes.
 #include "players/options_window.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window: six player slots, the name entry, statistics, delete details, reel
 // speed, win counter and screen size. It works on the current player's record directly.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player record's text form: eight keys in a fixed order, numbers as plain decimal text.
 #pragma once
 

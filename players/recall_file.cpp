@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recall is a convenience beside the record: nothing here may stop a game or touch the credit,
 // so every failure ends in a plain false or an empty recall.
 #include "players/recall_file.hpp"

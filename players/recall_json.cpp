@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Only whole numbers, plain strings, arrays and objects are ever written, so the reader needs
 // no more than that; anything else marks the file as damaged.
 #include "players/recall_json.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recall file's text: a small JSON document, written and read without any library so the
 // recorder stays plain C++.
 #pragma once

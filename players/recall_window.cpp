@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Recall window. It only reads the recorder; however it closes, the cabinet is enabled.
 #include "players/recall_window.hpp"
 

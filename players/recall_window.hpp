@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Recall window: the last ten games of the current player slot, drawn with the game's own
 // pictures, and this run's session meters with a chart of the credit.
 #pragma once

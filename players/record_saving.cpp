@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The notice for a record that cannot be stored, in the game's own words.
 #include "players/record_saving.hpp"
 

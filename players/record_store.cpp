@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player records in an INI file: section playerN, eight keys, values as text.
 #include "players/record_store.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where each payline is drawn: its six segments (twips, left end first) and its colour.
 // Paylines 21 to 25 have no segments of their own.
 #pragma once

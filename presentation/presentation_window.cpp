@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's side of the win presentations: segments, tabs and animated cells.
 #include "display/line_layer.hpp"
 #include "display/pacing.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The blink phases run off, on, off, on, off for a display's first payline and on, off, on,
 // off, off for the others: the fifth tick always clears a payline before the next is drawn.
 #include "presentation/win_display.hpp"

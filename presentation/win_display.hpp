@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The win presentations' steps: which payline shows, what blinks, which frame each animated
 // cell shows. The window applies them to its controls; nothing here touches money.
 #pragma once

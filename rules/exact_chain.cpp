@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A feature's remaining count only ever falls by one game at a time, so the way from n games
 // left to none is n passages from one count to the next lower one, each alike except for the
 // state it starts in. One passage matrix G and one expected reward per starting state then

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The long-run figures of a game whose rounds are tied together by a carried-over state
 // (here: the reels that hold a wild) and whose feature can extend itself without bound.
 // Kept apart from the reels so that small made-up games can check it by hand.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A passage is one game followed by as many passages as the game awards, each starting where
 // the one before ended. So its reward R = w + R_1 + .. + R_a, and squaring that needs, besides
 // each part's own square, how a reward and the state it leaves behind go together: the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How far the results of a game spread, exactly: second moments carried through the same chain
 // of hold states and feature passages whose first moments give the return. Kept apart from
 // the reels, like the chain itself, so that small made-up games can check it by hand.

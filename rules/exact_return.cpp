@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window is weighted by integers (a stop is 1 in 22, a kept result 4 against 1, a
 // multiplier 1, 4, 9 or 11 in 25) so that the counts are exact before any division.
 #include "rules/exact_return.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The draws are taken in exactly the order the cabinet takes them: stops, multiplier,
 // payback chance, then the feature tune.
 #include "rules/fast_game.hpp"

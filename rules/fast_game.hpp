@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Complete games at simulation speed: the same rules and the same draws as HeadlessGame,
 // with the window judged from precomputed reel-1-to-3 partials instead of line sums.
 // The tests require both to give identical results from the same seed.

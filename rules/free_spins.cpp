@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The multiplier draw and its test against the wild cells of the winning lines.
 #include "rules/free_spins.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole feature costs one stake: every counted game but the last is given its stake back.
 #include "rules/game_result.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Names of the symbols, for the par-sheet tool and diagnostics.
 #include "rules/game_tables.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The constant tables that define the game: symbols, reel strips, paylines, weights and pays.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The chain of a game in one place for the tools, the tests and a quit during the feature;
 // the cabinet runs the same steps with its animation.
 #include "rules/headless_game.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Complete games with no window: the same steps the cabinet takes, minus the pictures.
 #pragma once
 

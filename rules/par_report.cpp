@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One count of every window from every hold state feeds both the chain (return and spread)
 // and the tallies only a par sheet needs (prizes, small feature wins, the largest wins), so
 // the 7.26 million windows are judged once.

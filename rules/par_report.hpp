@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The complete game's par sheet, counted exactly: return, spread, prizes and the feature.
 // Leaves out, like exactReturn, the rule that replaces every trigger of a player far ahead.
 #pragma once

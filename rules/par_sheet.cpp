@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Counting is split by reel so that only the lines still running reach the inner loops.
 #include "rules/par_sheet.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stake equal to the whole credit is allowed; only a larger one is refused.
 #include "rules/play.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's side of a game: the Play command, the reel steps and the payback check's
 // replacement game. The rules themselves are the core's; this file moves the controls.
 #include "display/line_layer.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // All reels scroll down together, then stop left to right; each stopped reel overshoots by
 // 600 twips and settles back over the next phase's first ten frames.
 #include "rules/reel_motion.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reel animation as a sequence of frames: which reel goes where, how long each frame
 // holds, and which stop and scatter sounds play. The window draws it; tests count it.
 #pragma once

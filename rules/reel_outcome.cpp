@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The line sums are filled cell by cell, as the win check reads them.
 #include "rules/reel_outcome.hpp"
 

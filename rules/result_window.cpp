@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet's side of a result: presentations started, sounds, the feature's screens,
 // and the amounts shown. The money itself moved in the core before anything is shown.
 #include "display/pacing.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one source of chance. Production seeds it once from the system's entropy; tests script it.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pays are added wide and kept only when they fit, so no overflow can corrupt the credit.
 #include "rules/win_evaluation.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Walks each line from reel 1 while the symbol (or the wild) repeats.
 #include "rules/window_eval.hpp"
 

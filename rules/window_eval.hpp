@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A direct evaluation of a window from its five stops, for counting outcomes at speed.
 // It must agree with the line-sum evaluation the game runs; the tests hold it to that.
 #pragma once

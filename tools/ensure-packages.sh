@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game, its tests and its asset generator need,
 # but only those that are missing, so a warm machine starts at once.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets (clang, libFuzzer, ASan and UBSan) and runs each for as long as asked.
 # What the fuzzer learns is kept in build/fuzz/work/TARGET/corpus between runs; failing inputs
 # land in build/fuzz/work/TARGET/findings. Once fixed, copy a failing input into

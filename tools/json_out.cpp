@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Doubles print with 17 significant digits so a reader gets back the exact value.
 #include "json_out.hpp"
 

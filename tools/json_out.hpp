@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small JSON writer: the par-sheet tool's output must be readable by other tools.
 #pragma once
 

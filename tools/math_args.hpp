@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-math's command line: the command, its --key value options, and the readers that turn
 // an option into a checked number. A bad argument ends the tool with status 2 and a message.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lines and bets are checked against the game's own steps, so a figure is never printed for a
 // game the cabinet cannot be set to play.
 #include "math_validate.hpp"

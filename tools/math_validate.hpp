@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What tarnix-math accepts: each command's options, and the lines and bets the game offers.
 // Anything else is refused in one line that names what would do.
 #pragma once

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes docs/par-sheet.md and its return-band pictures from tarnix-math's exact par sheet at
 # 1 and 25 lines. The suite checks that the committed sheet is the one this writes.
 # Usage: tools/par-sheet-doc.sh [BUILD_DIR]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Numbers are printed from the exact figures with no clock or machine in them, so the
 // committed sheet changes only when the game does.
 #include "par_sheet_text.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The par sheet as text: JSON for other tools, markdown for people, and an SVG picture of the
 // band the player's return keeps to as games go by.
 #pragma once

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures the game's performance figures side by side in one run and prints them as the
 # README's table: the cabinet on a virtual X screen (first paint, memory and processor at rest,
 # spin time against its frame sleeps at reel speeds 1 and 10), the game at rest with its sound

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game at rest with its sound open: processor time and resident memory of the real
 # program on a virtual screen, with a private sound server running as a desktop's would.
 # Prints "cpu PERCENT" (of one core, over the measured seconds) and "rss KIB".

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
 #include "json_out.hpp"
 #include "math_args.hpp"

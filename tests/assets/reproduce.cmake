@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Regenerates every asset into a scratch directory and compares it byte for byte with the
 # committed files; a stale or hand-edited asset fails here.
 file(REMOVE_RECURSE "${WORK_DIR}")

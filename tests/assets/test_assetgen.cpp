@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The asset generator's building blocks: what they write must read back exactly, loops must
 // wrap, levels must never clip, and colour-keyed pictures must key cleanly.
 #include "art.hpp"

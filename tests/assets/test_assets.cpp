@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The built-in asset inventory, checked through the resources the game itself links: every
 // sound's format and length, every picture's count and size, and reel strips against the table.
 #include "assets/asset_catalog.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The second-moment chain on made-up games whose spread is known in closed form, and the
 // par sheet of the real game against its own first moments and against seeded play.
 #include "rules/exact_moments.hpp"

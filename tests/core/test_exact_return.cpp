@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The exact return: its chain on made-up games worked out by hand, its single-game counts
 // against the base-game enumeration, and the whole figure against seeded play.
 #include "rules/exact_return.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The feature and the result: multiplier, awards, counting, refunds, sounds and the Play checks.
 #include "flow/quit_settle.hpp"
 #include "rules/free_spins.hpp"

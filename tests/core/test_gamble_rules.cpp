@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The double-up's money, cards and history strip, without a window.
 #include "gamble/gamble_rules.hpp"
 

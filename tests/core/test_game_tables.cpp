@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tables the whole game stands on: strips, lines, cells and what follows from them.
 #include "rules/game_tables.hpp"
 #include "support/windows.hpp"

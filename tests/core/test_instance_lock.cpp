@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lock that keeps a second copy of the game out: held while its owner lives, free once the
 // owner is gone, and never taken through a place another user could have prepared.
 #include "flow/instance_lock.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-math's handling of what it is given, and the committed par sheet against the one the
 // tool writes today.
 #include "math_validate.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Money shown and money added: the shortest dollar form and the skipped overflowing statement.
 #include "flow/checked.hpp"
 #include "flow/game_state.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window's captions and arithmetic, and what leaving owes the player.
 #include "flow/quit_settle.hpp"
 #include "players/options_rules.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The par-sheet engines against the game's own steps: every window, and seeded play.
 #include "rules/fast_game.hpp"
 #include "rules/free_spins.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the cabinet is shown: the factor for a screen, the fallback from the mode switch, and
 // the command line that asks for a presentation.
 #include "display/presentation_choice.hpp"

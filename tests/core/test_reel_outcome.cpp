@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reel steps: line sums, wild and scatter cells, and the hold cycle of a wild reel.
 #include "rules/reel_outcome.hpp"
 #include "support/scripted_rng.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The win counter's climb: the amounts it shows tick by tick, in normal play and the feature.
 #include "flow/win_counter.hpp"
 

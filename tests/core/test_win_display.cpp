@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The presentations' sequences: which payline shows when, what blinks, and the frames.
 #include "presentation/win_display.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The win check and the payback check: pays, stake, statistics, and which results stand.
 #include "rules/reel_outcome.hpp"
 #include "rules/rng.hpp"

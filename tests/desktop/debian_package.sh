@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package from the built tree, checks its contents, its computed dependencies
 # and lintian's verdict, then unpacks it into a scratch folder and starts the unpacked game on a
 # virtual X screen to its first window, and ends it with SIGTERM.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a scratch prefix and checks that a Linux desktop would find the game:
 # the binary with its screen-mode watcher beside it, a launcher entry, icons in the hicolor
 # theme and an AppStream description, each passing the validators desktops rely on.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Looks at the cabinet on the virtual screen the way a player does: which controls are where,
 # shown or hidden, lit or dimmed. A control is recognised by its own picture (normalised cross
 # correlation, so a dimmed face still matches) and judged lit by its brightness against it.

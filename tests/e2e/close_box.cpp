@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Clicks a window's close box the way a window manager reports it: a WM_DELETE_WINDOW message.
 // The test X server runs no window manager, so the tests send the message themselves.
 // Usage: tarnix-close-box WINDOW_ID

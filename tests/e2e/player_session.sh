@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A player's whole session with the real game, from outside: start (the screen becomes 800 x
 # 600, the start sound is heard), coins, lines, games by mouse and space bar, a win and its
 # gamble, then the three ways out (the exit menu, the close box, SIGTERM) and a kill -9 after

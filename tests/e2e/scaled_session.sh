@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The cabinet on a 1920 x 1080 screen that offers no 800 x 600: drawn at twice its size, full
 # screen and centred on black, with its pictures from the 2x set, played by mouse and space
 # bar at the scaled places, and the screen's mode never touched.

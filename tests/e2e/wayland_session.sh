@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game in a Wayland session: a headless compositor of 1920 x 1080 and no X server at all.
 # It must start on the Wayland platform, say how it shows the cabinet, and on SIGTERM store
 # the player's record and end.

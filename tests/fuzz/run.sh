@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs one fuzz target for a while from the committed seeds. New inputs the fuzzer finds go to
 # a working folder, never into the committed corpus; an input that fails is kept and named.
 # Usage: run.sh FUZZ_BUILD_DIR TARGET SECONDS [WORK_DIR]

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the platform test scripts: private servers that the calling script owns and stops.
 # Every server gets its own temporary home, so nothing of the user's desktop is touched.
 

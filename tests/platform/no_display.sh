@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real game started where there is no display at all (a console, ssh without forwarding):
 # it must say so in one line and end with status 1, not abort inside Qt.
 # Usage: no_display.sh PATH/TO/slots_tarnix

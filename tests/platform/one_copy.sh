@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real game started twice on a virtual X screen: the second copy says it is already running
 # and ends without touching the record file or the screen mode; after the first copy is killed
 # with SIGKILL, the lock it left behind is taken over by the next start.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs the game's screen services step by step for the display scripts.
 // Usage: tarnix-screen-drive [fontcheck | change W H | restore | wait]...
 //   fontcheck  the cabinet's first step; exits with 3 when the check ends the program

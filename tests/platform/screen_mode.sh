@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game's screen services on a virtual X screen of 1024 x 768 that also offers 800 x 600 and
 # 640 x 480: the switch and the restore, the restore after the game is killed, a size the screen
 # does not offer, a platform without X, and the font check at 120 DPI.

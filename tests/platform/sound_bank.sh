@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays generated sounds through the real sound bank into a private sound server, records what
 # comes out and checks by ear-by-numbers: length, cut-off, looping, and playing on while the
 # game's thread sleeps. Then the same bank with no sound server must be silent and quick.

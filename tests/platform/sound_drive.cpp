@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays a script of sounds through the real bank; the recording scripts listen to the result.
 // Usage: tarnix-sound-drive PATTERN [play N | loop N | sleep MS | rest MS]...
 #include "flow/sound_bank.hpp"

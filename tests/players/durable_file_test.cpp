@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The durable replace on real files: it creates, replaces, keeps permissions, and on every
 // failure leaves the old file and no temporary behind.
 #include "players/durable_file.hpp"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A save that has returned survives a power cut: its system calls, traced, must flush the new
 # file before it takes the old one's name, and flush the folder after. Checked for the record
 # and for the plain durable replace, each first creating its file and then replacing it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game recall as the cabinet feeds it: scripted games through the real rules, with the
 // recorder called at the moments the cabinet calls it, then its files on real folders.
 #include "flow/quit_settle.hpp"

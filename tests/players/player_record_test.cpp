@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record's text rules: which numbers convert, and what each load makes of a damaged record.
 #include "players/player_record.hpp"
 

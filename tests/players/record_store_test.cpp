@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The INI record store on real files: round trips, damaged files, and saves that cannot land.
 #include "players/record_store.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Makes one save and nothing else, so that a trace of its system calls shows that save alone.
 // Usage: save_once record|file PATH
 #include "players/durable_file.hpp"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the soak with AddressSanitizer and UndefinedBehaviorSanitizer into its own folder:
 # only the libraries and the test, so the suite stays quick on a small machine.
 # Usage: sanitized_build.sh SOURCE_DIR BUILD_DIR

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The unattended player's moves and the ledger's checks after each of them.
 #include "soak/soak_player.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An unattended player for the real cabinet: random but legal moves, and after every move a
 // ledger that must account for each credit in the bank.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The unattended player's longer rounds: the double-up, the feature, and the clicks an
 // impatient player makes while a game or a draw runs.
 #include "gamble/double_panel.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long unattended session on the real cabinet: tens of thousands of random legal moves, and
 // not one credit may appear or vanish, nor a game start inside another, nor memory creep.
 #include "soak/soak_player.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A cabinet on the offscreen platform with scripted draws, no waiting and noted sounds.
 #pragma once
 

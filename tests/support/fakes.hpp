@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fakes for the cabinet's outside world: sounds that are only noted, time that does not pass.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole games on the real cabinet: scripted draws, no waiting, every sound noted.
 #include "display/line_layer.hpp"
 #include "display/twips.hpp"

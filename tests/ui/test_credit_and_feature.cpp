@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Coins, quick and zero credit, the space bar, and a whole feature through to its collect.
 #include "support/cabinet.hpp"
 

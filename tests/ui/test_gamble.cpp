@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The double-up on the real cabinet: opening on a win or a collect, draws, endings, TAKE WIN.
 #include "display/twips.hpp"
 #include "gamble/double_panel.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about and pay-table windows, the menu guards, and leaving without losing a win.
 #include "assets/asset_catalog.hpp"
 #include "display/about_window.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The options window on the real cabinet with a real record file in a temporary folder.
 #include "gamble/double_panel.hpp"
 #include "players/options_window.hpp"

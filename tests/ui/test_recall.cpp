@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Recall window on the real cabinet: the drawn reel window against the symbol pictures,
 // paging, the guards of the other windows, and the cabinet given back however it closes.
 #include "assets/asset_catalog.hpp"

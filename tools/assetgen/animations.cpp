@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Animation frames: the scatter swing, the highlight square, the wild pulse and the multipliers.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

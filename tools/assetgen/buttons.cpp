@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Button faces of the cabinet, the payline number tabs and the last-bet and this-win titles.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cabinet itself: the main window's background, the program icon and the hand pointer.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The gamble's pictures: four aces, the joker, the suit symbols, the panel, its buttons and
 // banners.
 #include "assets/asset_paths.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The contact sheet: every picture on one page, grouped by family, with its file name.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

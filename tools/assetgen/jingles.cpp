@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The musical sounds: win jingles that grow with the win, the feature fanfare, the collect
 // jingle and the two looping feature tunes.
 #include "sounds.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-assetgen: draws every picture and synthesises every sound the game has built in.
 // Usage: tarnix-assetgen <assets-dir> [contact-sheet.png]
 // Writes <assets-dir>/sounds, <assets-dir>/pictures and <assets-dir>/assets.qrc, and the contact

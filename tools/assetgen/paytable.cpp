@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pay-table picture, drawn from the core's tables so it can never disagree with the game.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small PNG encoder: adaptive row filters and maximum zlib compression, no metadata at all.
 #pragma once
 

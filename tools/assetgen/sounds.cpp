@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound bank: formats of the 25 sounds, the short effects, and the rendering of all of them.
 #include "sounds.hpp"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The 25 sounds of the sound bank, each rendered as a complete WAVE file image.
 #pragma once
 

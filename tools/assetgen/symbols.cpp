@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The twelve reel symbols and the five reel strips composed from them.
 #include "assets/asset_paths.hpp"
 #include "pictures.hpp"

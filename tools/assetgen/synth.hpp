@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sample-level synthesis: a mono buffer, a few instrument voices, loudness and WAVE output.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the cabinet for the documentation: real windows, real art, chosen outcomes.
 // Run under an X server:  xvfb-run -a -s "-screen 0 1024x768x24" build/tarnix-shots docs
 #include "assets/asset_catalog.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // tarnix-math's command line from arbitrary words: parsing and every option reader either
 // succeed or end in the tool's failure message, never in a crash or undefined behaviour.
 #include "tools/math_args.hpp"

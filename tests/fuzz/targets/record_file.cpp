@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes as the record file: both loads read every slot without a crash, and a record
 // saved into whatever the file held is read back exactly, the damaged rest notwithstanding.
 #include "players/player_record.hpp"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The slots_tarnix developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The record's number parser over arbitrary text: what it accepts is exactly an optional minus
 // and decimal digits, and an accepted number is written back as the same value.
 #include "players/player_record.hpp"

@@ -10,6 +10,8 @@
 #include "support/scripted_rng.hpp"
 #include "support/windows.hpp"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +85,12 @@ inline Stops scatterWindow(int scatters)
         const auto r = evaluateWindow(w, kLines);
         return r.scatters == scatters && r.lineUnits == 0 && noWildIn(w);
     });
+}
+
+// Closed auxiliary windows delete themselves later; a test with no event loop hands them over.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace slot::test

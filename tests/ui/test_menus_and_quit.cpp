@@ -22,11 +22,6 @@ using namespace slot::test;
 namespace
 {
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 Stops winningWindow()
 {
     return *findWindow([](const Stops &w) {

@@ -80,11 +80,6 @@ QString ending(const QLabel *label, const char *title)
     return t.startsWith(QLatin1String(title)) ? t.mid(int(qstrlen(title))) : QStringLiteral("?");
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class Options : public QObject

@@ -65,6 +65,8 @@ PartialTable::PartialTable(int lines)
         }
     }
     entries.resize(static_cast<std::size_t>(kStops * kStops * kStops));
+    openLines.push_back({ 0, kWild, false,
+        static_cast<std::uint32_t>(tails().size() - static_cast<std::size_t>(kStops * kStops)) });
     for (int a = 1; a <= kStops; ++a) {
         for (int b = 1; b <= kStops; ++b) {
             for (int c = 1; c <= kStops; ++c) {
@@ -102,6 +104,9 @@ PartialTable::PartialTable(int lines)
                         e.wildWin = e.wildWin || wild;
                     }
                 }
+                if (e.openCount == 0) {
+                    e.firstOpen = 0;
+                }
             }
         }
     }
@@ -111,7 +116,7 @@ const std::vector<std::uint16_t> &PartialTable::tails()
 {
     static const std::vector<std::uint16_t> table = [] {
         std::vector<std::uint16_t> t(
-            static_cast<std::size_t>(kOrdinarySymbols * 9 * kStops * kStops));
+            static_cast<std::size_t>((kOrdinarySymbols * 9 + 1) * kStops * kStops));
         std::array<int, kReels + 1> stops {};
         for (int i = 1; i <= kOrdinarySymbols; ++i) {
             const auto symbol = static_cast<Sym>(i);
@@ -145,24 +150,24 @@ FastGame::FastGame(const PartialTable &t, int betIndex, Rng &source)
 {
 }
 
-FastGame::Standing FastGame::playGame(RoundResult &r)
+template <class Draw> FastGame::Standing FastGame::playGameWith(RoundResult &r, Draw &&draw)
 {
     const auto &f = facts();
     for (;;) {
         ++r.evaluated;
-        for (int reel = 1; reel <= kReels; ++reel) {
-            const auto i = static_cast<std::size_t>(reel);
-            if (reel >= 2 && reel <= 4 && wildhold[i]) {
-                held[i] = true;
+        reelstop[1] = draw(kStops);
+        for (std::size_t reel = 2; reel <= 4; ++reel) {
+            if (wildhold[reel]) {
+                held[reel] = true;
             } else {
-                reelstop[i] = draw(kStops);
+                reelstop[reel] = draw(kStops);
             }
             // Or-ed rather than tested: whether a stop shows the wild is a coin no predictor
             // guesses.
-            if (reel >= 2 && reel <= 4) {
-                wildhold[i] = wildhold[i] | f.wild[i][static_cast<std::size_t>(reelstop[i])];
-            }
+            wildhold[reel]
+                = wildhold[reel] | f.wild[reel][static_cast<std::size_t>(reelstop[reel])];
         }
+        reelstop[5] = draw(kStops);
         const FastWindow w = judgeWindow(table, reelstop);
         std::int64_t thiswin = static_cast<std::int64_t>(w.lineUnits) * bet
             + static_cast<std::int64_t>(tables::scatterPay[static_cast<std::size_t>(w.scatters)])
@@ -179,8 +184,11 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
         const bool farAhead = w.scatters > 2 && wager != 0
             && static_cast<double>(total) / static_cast<double>(wager) * 100.0 > 2000.0;
         const bool keptByChance = farAhead ? false : draw(4) == 1;
-        const bool anyHeld = held[2] || held[3] || held[4];
-        if (!keptByChance && !anyHeld && (thiswin > 2 * stake || w.scatters > 2)) {
+        const bool anyHeld = held[2] | held[3] | held[4];
+        // Bitwise, not short-circuit: the one-in-four keep is a coin no predictor guesses,
+        // while the combined outcome is rare.
+        const bool discard = !keptByChance & !anyHeld & ((thiswin > 2 * stake) | (w.scatters > 2));
+        if (discard) [[unlikely]] {
             total -= thiswin;
             wager -= stake;
             wildhold[2] = wildhold[3] = wildhold[4] = false;
@@ -198,6 +206,19 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
         held[2] = held[3] = held[4] = false;
         return { thiswin, w.scatters };
     }
+}
+
+FastGame::Standing FastGame::playGame(RoundResult &r)
+{
+    if (own) {
+        // A copy on the stack whose address never escapes: its state stays in registers for
+        // the whole game instead of going through memory between draws.
+        GameRng local = *own;
+        const Standing s = playGameWith(r, [&local](int n) { return local.drawFast(n); });
+        *own = local;
+        return s;
+    }
+    return playGameWith(r, [this](int n) { return rng.draw(n); });
 }
 
 RoundResult FastGame::playRound()

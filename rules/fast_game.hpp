@@ -35,7 +35,7 @@ public:
         bool wildWin = false;
         std::uint8_t scatters = 0; // reels 1 to 3 that show the scatter
         std::uint8_t openCount = 0; // lines still running after three matching reels
-        std::uint32_t firstOpen = 0;
+        std::uint32_t firstOpen = 0; // the line that pays nothing when none are running
     };
     // What a run of three goes on to pay, by its symbol, its rows on reels 4 and 5 and their
     // stops: the pay in the low 15 bits, and the top bit when a wild on reel 4 carries it.
@@ -46,7 +46,7 @@ public:
         return static_cast<std::uint32_t>(
             ((index(symbol) - 1) * 9 + (row4 - 1) * 3 + (row5 - 1)) * kStops * kStops);
     }
-    static const std::vector<std::uint16_t> &tails();
+    static const std::vector<std::uint16_t> &tails(); // ends in one stretch of zero pays
     static_assert(kLines * 2 <= 255, "zebra pairs fit a byte");
     const Entry &at(int a, int b, int c) const
     {
@@ -94,9 +94,14 @@ inline FastWindow judgeWindow(const PartialTable &table, const std::array<int, k
 {
     const auto &e = table.at(stops[1], stops[2], stops[3]);
     const auto last = static_cast<std::uint32_t>((stops[4] - 1) * kStops + stops[5] - 1);
-    int units = e.units;
-    bool wildWin = e.wildWin;
-    for (std::uint32_t i = e.firstOpen; i < e.firstOpen + e.openCount; ++i) {
+    // The first running line is judged without a test: a position with none points at a line
+    // whose pays are all zero. Seven positions in ten have none, so a loop that starts by
+    // asking would guess wrong on a good share of games.
+    const auto &first = table.open(e.firstOpen);
+    const std::uint16_t firstCode = table.tail(first.tail + last);
+    int units = e.units + (firstCode & ~PartialTable::kTailWild);
+    bool wildWin = e.wildWin | first.wild | ((firstCode & PartialTable::kTailWild) != 0);
+    for (std::uint32_t i = e.firstOpen + 1; i < e.firstOpen + e.openCount; ++i) {
         const auto &o = table.open(i);
         const std::uint16_t code = table.tail(o.tail + last);
         units += code & ~PartialTable::kTailWild;
@@ -131,16 +136,8 @@ private:
         int scatters;
     };
     Standing playGame(RoundResult &r); // one counted game with its replacements
-    // Rng::draw, straight to the generator when it is the game's own: no virtual call, and
-    // the generator's step inlined into the game.
-    int draw(int n)
-    {
-        if (own) {
-            const int k = static_cast<int>(own->uniform() * n) + 1;
-            return k > n ? n : k;
-        }
-        return rng.draw(n);
-    }
+    template <class Draw> Standing playGameWith(RoundResult &r, Draw &&draw);
+    int draw(int n) { return own ? own->drawFast(n) : rng.draw(n); }
     const PartialTable &table;
     Rng &rng;
     GameRng *own;

@@ -33,7 +33,23 @@ class GameRng final : public Rng
 public:
     GameRng(); // seeded from the system's entropy source
     explicit GameRng(std::uint64_t seed); // reproducible runs for the tools and tests
-    double uniform() override { return static_cast<double>(next() >> 11) * 0x1.0p-53; }
+    double uniform() override { return toUnit(next()); }
+    // Rng::draw without floating point, for the simulations' inner loops.
+    int drawFast(int n) { return drawFrom(next(), n); }
+    // The integer part of r x n is the top bits of the 53-bit fraction times n; the double
+    // product differs from it only when its rounding carries it up onto the next whole number,
+    // a chance of about 2^-47 that the slow path settles exactly as Rng::draw does. Exact for
+    // n up to 128, where the product's rounding step is at most 128.
+    static int drawFrom(std::uint64_t x, int n)
+    {
+        const std::uint64_t product = (x >> 11) * static_cast<std::uint64_t>(n);
+        constexpr std::uint64_t kFraction = (std::uint64_t { 1 } << 53) - 1;
+        if ((product & kFraction) >= kFraction - 64) [[unlikely]] {
+            const int k = static_cast<int>(toUnit(x) * n) + 1;
+            return k > n ? n : k;
+        }
+        return static_cast<int>(product >> 53) + 1;
+    }
     // Inline: a simulation takes six or more of these per game.
     std::uint64_t next()
     {
@@ -50,6 +66,7 @@ public:
     void jump(); // advances 2^128 draws: independent streams for parallel simulation
 
 private:
+    static double toUnit(std::uint64_t x) { return static_cast<double>(x >> 11) * 0x1.0p-53; }
     static constexpr std::uint64_t rotl(std::uint64_t x, int k)
     {
         return (x << k) | (x >> (64 - k));

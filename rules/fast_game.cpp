@@ -224,9 +224,14 @@ FastGame::Standing FastGame::playGame(RoundResult &r)
 RoundResult FastGame::playRound()
 {
     RoundResult r;
+    finishRound(r, playGame(r));
+    return r;
+}
+
+void FastGame::finishRound(RoundResult &r, Standing g)
+{
     bool paidGame = true;
-    do {
-        const Standing g = playGame(r);
+    for (;;) {
         r.won += g.thiswin;
         if (paidGame) {
             r.hit = g.thiswin > 0;
@@ -244,10 +249,27 @@ RoundResult FastGame::playRound()
             }
         }
         paidGame = false;
-    } while (freespins > 0 && freespinsdone < freespins);
+        if (freespins == 0 || freespinsdone >= freespins) {
+            break;
+        }
+        g = playGame(r);
+    }
     freespins = 0;
     freespinsdone = 0;
-    return r;
+}
+
+const std::array<std::array<std::uint8_t, kStops>, kReels + 1> &FastGame::wildBits()
+{
+    static const auto bits = [] {
+        std::array<std::array<std::uint8_t, kStops>, kReels + 1> out {};
+        for (std::size_t reel = 1; reel <= kReels; ++reel) {
+            for (std::size_t stop = 1; stop <= kStops; ++stop) {
+                out[reel][stop - 1] = static_cast<std::uint8_t>(facts().wild[reel][stop] << reel);
+            }
+        }
+        return out;
+    }();
+    return bits;
 }
 
 } // namespace slot

@@ -134,6 +134,9 @@ private slots:
         QCOMPARE(fast.gamesPerFeature, faithful.gamesPerFeature);
         QCOMPARE(fast.meanFeatureWin, faithful.meanFeatureWin);
         QCOMPARE(fast.discardRate, faithful.discardRate);
+        QCOMPARE(fast.sd, faithful.sd);
+        QCOMPARE(fast.ciLow, faithful.ciLow);
+        QCOMPARE(fast.sdHigh, faithful.sdHigh);
         QVERIFY(fast.gamesPerFeature > 0);
     }
 

@@ -116,8 +116,7 @@ inline FastWindow judgeStops(const PartialTable &table, int a, int b, int c, int
 
 inline FastWindow judgeWindow(const PartialTable &table, const std::array<int, kReels + 1> &stops)
 {
-    return judgeStops(
-        table, stops[1] - 1, stops[2] - 1, stops[3] - 1, stops[4] - 1, stops[5] - 1);
+    return judgeStops(table, stops[1] - 1, stops[2] - 1, stops[3] - 1, stops[4] - 1, stops[5] - 1);
 }
 
 struct RoundResult {
@@ -182,12 +181,24 @@ template <class Sink> void FastGame::playRounds(std::uint64_t rounds, Sink &&sin
     // Bit r set: reel r (2 to 4) shows a wild and stays for the next game.
     unsigned hold = 0;
     int a = 0;
-    int b = reelstop[2] - 1;
-    int c = reelstop[3] - 1;
-    int d = reelstop[4] - 1;
+    int b = 0;
+    int c = 0;
+    int d = 0;
     int e = 0;
-    std::int64_t played = total;
-    std::int64_t staked = wager;
+    std::int64_t played = 0;
+    std::int64_t staked = 0;
+    const auto load = [&] {
+        g = *own;
+        hold = 0;
+        for (std::size_t reel = 2; reel <= 4; ++reel) {
+            hold |= static_cast<unsigned>(wildhold[reel]) << reel;
+        }
+        b = reelstop[2] - 1;
+        c = reelstop[3] - 1;
+        d = reelstop[4] - 1;
+        played = total;
+        staked = wager;
+    };
     const auto store = [&] {
         *own = g;
         for (std::size_t reel = 2; reel <= 4; ++reel) {
@@ -197,9 +208,7 @@ template <class Sink> void FastGame::playRounds(std::uint64_t rounds, Sink &&sin
         total = played;
         wager = staked;
     };
-    for (std::size_t reel = 2; reel <= 4; ++reel) {
-        hold |= static_cast<unsigned>(wildhold[reel]) << reel;
-    }
+    load();
     for (std::uint64_t round = 0; round < rounds; ++round) {
         RoundResult r;
         std::int64_t thiswin = 0;
@@ -218,8 +227,8 @@ template <class Sink> void FastGame::playRounds(std::uint64_t rounds, Sink &&sin
                 d = g.drawFast(kStops) - 1;
             }
             e = g.drawFast(kStops) - 1;
-            hold = heldNow | wild[2][static_cast<std::size_t>(b)] | wild[3][static_cast<std::size_t>(c)]
-                | wild[4][static_cast<std::size_t>(d)];
+            hold = heldNow | wild[2][static_cast<std::size_t>(b)]
+                | wild[3][static_cast<std::size_t>(c)] | wild[4][static_cast<std::size_t>(d)];
             const FastWindow w = judgeStops(table, a, b, c, d, e);
             // No multiplier: a paid game is never a free game.
             thiswin = w.lineUnits * static_cast<std::int64_t>(bet)
@@ -248,16 +257,7 @@ template <class Sink> void FastGame::playRounds(std::uint64_t rounds, Sink &&sin
         if (scatters >= 3) [[unlikely]] {
             store();
             finishRound(r, { thiswin, scatters });
-            g = *own;
-            hold = 0;
-            for (std::size_t reel = 2; reel <= 4; ++reel) {
-                hold |= static_cast<unsigned>(wildhold[reel]) << reel;
-            }
-            b = reelstop[2] - 1;
-            c = reelstop[3] - 1;
-            d = reelstop[4] - 1;
-            played = total;
-            staked = wager;
+            load();
         } else {
             r.won = thiswin;
             r.hit = thiswin > 0;

@@ -6,6 +6,7 @@
 #include "display/about_window.hpp"
 
 #include "assets/asset_catalog.hpp"
+#include "display/cabinet_corner.hpp"
 #include "display/twips.hpp"
 
 #include <QCloseEvent>
@@ -105,7 +106,7 @@ void abouttarnix::centreform(QWidget *form)
     if (!form || mainWindow.isMinimized() || mainWindow.isMaximized()) {
         return;
     }
-    form->move(0, 0);
+    openAtCabinetCorner(*form, mainWindow);
 }
 
 } // namespace slot

@@ -6,6 +6,7 @@
 #include "display/paytable_window.hpp"
 
 #include "assets/asset_catalog.hpp"
+#include "display/cabinet_corner.hpp"
 #include "display/twips.hpp"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ void tarnixpays::CenterForm(QWidget *form)
     if (!form || form->isMinimized() || form->isMaximized()) {
         return;
     }
-    form->move(0, 0);
+    openAtCabinetCorner(*form, mainWindow);
 }
 
 } // namespace slot

@@ -122,6 +122,9 @@ StartPresentation::StartPresentation(int argc, char **argv, const present::Comma
         }
     }
     presentation = present::choose(command, outcome, screen);
+    if (const std::string notice = present::fallbackNotice(screen, presentation); !notice.empty()) {
+        std::fprintf(stderr, "%s\n", notice.c_str());
+    }
     if (presentation.factor > 1) {
         const double user = userScaleFactor ? userScaleFactor->toDouble() : 0.0;
         const double factor = presentation.factor * (user > 0 ? user : 1.0);
@@ -146,9 +149,13 @@ void StartPresentation::stage(QMainWindow &window, Services &services) const
     if (command.scale || presentation.fullScreen()) {
         services.fixedScreenNote = "The screen stays as it is: the cabinet is drawn to fit it.";
     }
-    if (!presentation.fullScreen()) {
-        return;
+    if (presentation.fullScreen()) {
+        centreOnBlack(window);
     }
+}
+
+void centreOnBlack(QMainWindow &window)
+{
     const QScreen *s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QSize logical = s ? s->geometry().size() : window.size();
     const QSize cabinet = window.size();

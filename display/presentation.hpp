@@ -23,6 +23,10 @@ struct Services;
 std::optional<int> answerCommandLine(const present::CommandLine &cmd);
 present::CommandLine readCommandLine(int argc, char **argv);
 
+// The cabinet drawn larger: its window fills the screen and the cabinet sits in the middle,
+// on black. Its other windows open at the cabinet's corner, inside these margins.
+void centreOnBlack(QMainWindow &window);
+
 class StartPresentation
 {
 public:

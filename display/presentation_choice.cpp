@@ -94,6 +94,8 @@ std::string usageText()
            "                        largest factor that fits, 1 the plain window at the top\n"
            "                        left. Without it the game switches an X11 screen to\n"
            "                        800 x 600 and draws the cabinet larger where it cannot.\n"
+           "                        A factor too large for the screen is not used: the game\n"
+           "                        says so on standard error and draws the largest that fits.\n"
            "  --verbose             print how the cabinet is shown: platform, screen size,\n"
            "                        mode switched or not, factor\n"
            "  --help                print this and end\n"
@@ -118,6 +120,11 @@ bool shouldTrySwitch(const CommandLine &cmd, bool fontCheckPasses)
 Presentation choose(const CommandLine &cmd, ModeSwitch outcome, Size screen)
 {
     if (cmd.scale && *cmd.scale > 0) {
+        const bool measured = screen.width > 0 && screen.height > 0;
+        const int fits = largestFactor(screen);
+        if (measured && *cmd.scale > fits) {
+            return { fits, *cmd.scale };
+        }
         return { *cmd.scale };
     }
     // The font check's warning is shown as the cabinet would be, at its own size.
@@ -125,6 +132,16 @@ Presentation choose(const CommandLine &cmd, ModeSwitch outcome, Size screen)
         return { 1 };
     }
     return { largestFactor(screen) };
+}
+
+std::string fallbackNotice(Size screen, const Presentation &chosen)
+{
+    if (chosen.refusedScale == 0) {
+        return {};
+    }
+    return "slots_tarnix: --scale " + std::to_string(chosen.refusedScale) + " does not fit this "
+        + std::to_string(screen.width) + " x " + std::to_string(screen.height)
+        + " screen; drawn at " + std::to_string(chosen.factor) + "x";
 }
 
 std::string describe(

@@ -62,11 +62,19 @@ bool shouldTrySwitch(const CommandLine &cmd, bool fontCheckPasses);
 
 struct Presentation {
     int factor = 1;
+    // A `--scale` factor the screen could not hold, which `factor` replaced; 0 otherwise.
+    int refusedScale = 0;
     // The cabinet fills the screen, centred on black: only when it is drawn larger.
     bool fullScreen() const { return factor > 1; }
 };
 
+// A `--scale` factor is used only where the cabinet fits the screen at it; a larger one falls
+// back to the largest that fits (off the screen, the bet and coin buttons could not be
+// pressed). A screen of unknown size keeps the factor asked for.
 Presentation choose(const CommandLine &cmd, ModeSwitch outcome, Size screen);
+
+// The one line for standard error when a `--scale` factor did not fit; empty when it did.
+std::string fallbackNotice(Size screen, const Presentation &chosen);
 
 // The player's copy of the choice for --verbose and bug reports, one line.
 std::string describe(

@@ -75,7 +75,11 @@ bool Tarnix::Form_Load()
         ended = true;
         return false;
     }
-    services.changeRes(800, 600);
+    // A screen the cabinet is drawn to fit (any --scale, or a factor above 1) keeps its mode
+    // at load as in the options window: 800 x 600 there would cut the larger cabinet off.
+    if (services.fixedScreenNote.empty()) {
+        services.changeRes(800, 600);
+    }
     move(0, 0);
     show();
     services.loadSounds();

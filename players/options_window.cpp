@@ -6,6 +6,7 @@
 // when the window opens, on a name, on a delete and when the window closes.
 #include "players/options_window.hpp"
 
+#include "display/cabinet_corner.hpp"
 #include "display/pacing.hpp"
 #include "display/twips.hpp"
 #include "flow/services.hpp"
@@ -210,6 +211,7 @@ void frmtarnixoptions::chooseSpeed()
 void frmtarnixoptions::Form_Load()
 {
     show();
+    openAtCabinetCorner(*this, tarnix);
     services.sound.play(124);
     services.saveRecord(player);
     setDeleteCaption();

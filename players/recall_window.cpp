@@ -6,6 +6,7 @@
 #include "players/recall_window.hpp"
 
 #include "assets/asset_paths.hpp"
+#include "display/cabinet_corner.hpp"
 #include "flow/money_display.hpp"
 #include "presentation/payline_geometry.hpp"
 
@@ -502,7 +503,7 @@ void tarnixrecall::CenterForm(QWidget *form)
     if (!form || form->isMinimized() || form->isMaximized()) {
         return;
     }
-    form->move(0, 0);
+    openAtCabinetCorner(*form, mainWindow);
 }
 
 } // namespace slot

@@ -71,9 +71,53 @@ private slots:
         const CommandLine one = parsed({ "--scale=1" });
         QVERIFY(!shouldTrySwitch(one, true));
         QCOMPARE(choose(one, ModeSwitch::notAsked, { 3840, 2160 }).factor, 1);
-        // Asked for, a factor is given even where the screen is smaller.
-        QCOMPARE(
-            choose(parsed({ "--scale", "3" }), ModeSwitch::notAsked, { 1920, 1080 }).factor, 3);
+    }
+
+    // Off the screen the line, bet and coin buttons cannot be pressed and no game can start.
+    void aScaleTooLargeForTheScreenFallsBackToTheLargestThatFits()
+    {
+        struct Row {
+            Size screen;
+            int fits;
+        };
+        for (const Row &row : { Row { { 1920, 1080 }, 2 }, Row { { 2560, 1440 }, 3 },
+                 Row { { 3840, 2160 }, 4 }, Row { { 1366, 768 }, 1 }, Row { { 800, 600 }, 1 },
+                 Row { { 1280, 1024 }, 2 }, Row { { 1080, 1920 }, 1 } }) {
+            for (int asked = 1; asked <= kLargestFactor; ++asked) {
+                const std::string scale = std::to_string(asked);
+                const Presentation p
+                    = choose(parsed({ "--scale", scale }), ModeSwitch::notAsked, row.screen);
+                const std::string where = std::to_string(row.screen.width) + "x"
+                    + std::to_string(row.screen.height) + " --scale " + scale;
+                QVERIFY2(p.factor == std::min(asked, row.fits), where.c_str());
+                // Whatever is drawn fits, menu bar included.
+                QVERIFY2(p.factor == 1
+                        || (p.factor * kCabinet.width <= row.screen.width
+                            && p.factor * kCabinet.height <= row.screen.height),
+                    where.c_str());
+                const std::string notice = fallbackNotice(row.screen, p);
+                QVERIFY2(notice.empty() == (asked <= row.fits), where.c_str());
+                QVERIFY(notice.find('\n') == std::string::npos);
+            }
+        }
+        // At the edge: exactly three cabinets high fits, a pixel less does not.
+        const Size exact { 3 * kCabinet.width, 3 * kCabinet.height };
+        QCOMPARE(choose(parsed({ "--scale", "3" }), ModeSwitch::notAsked, exact).factor, 3);
+        const Size short1 { exact.width, exact.height - 1 };
+        QCOMPARE(choose(parsed({ "--scale", "3" }), ModeSwitch::notAsked, short1).factor, 2);
+        const Size narrow1 { exact.width - 1, exact.height };
+        QCOMPARE(choose(parsed({ "--scale=3" }), ModeSwitch::notAsked, narrow1).factor, 2);
+        // A screen that could not be measured keeps the factor asked for, without a notice.
+        const Presentation unknown = choose(parsed({ "--scale", "4" }), ModeSwitch::notAsked, {});
+        QCOMPARE(unknown.factor, 4);
+        QVERIFY(fallbackNotice({}, unknown).empty());
+        // The one line says what was asked, the screen, and what is drawn instead.
+        const Presentation four
+            = choose(parsed({ "--scale", "4" }), ModeSwitch::notAsked, { 1920, 1080 });
+        QCOMPARE(fallbackNotice({ 1920, 1080 }, four),
+            std::string("slots_tarnix: --scale 4 does not fit this 1920 x 1080 screen; "
+                        "drawn at 2x"));
+        QVERIFY(usageText().find("largest that fits") != std::string::npos);
     }
 
     void theCommandLineReadsItsOptionsAndLeavesQtItsOwn()

@@ -57,11 +57,11 @@ start_pulse() {
   wait_for 100 pactl info || { cat "$WORK/pulse.log" >&2; fail "the private sound server did not start"; }
 }
 
-# A virtual screen of 1024 x 768 that also offers 800 x 600 and 640 x 480, as a real monitor
-# would; DISPLAY is set for the rest of the script.
-start_xvfb() {
+# A virtual screen of 1024 x 768 (or the size given, as WIDTHxHEIGHT) that also offers
+# 800 x 600 and 640 x 480, as a real monitor would; DISPLAY is set for the rest of the script.
+start_xvfb() { # [size]
   # Xvfb picks a free display number itself and reports it, so parallel runs never meet.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -noreset -nolisten tcp \
     3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   STARTED_PIDS+=($!)
   wait_for 100 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"

@@ -5,6 +5,8 @@
 // The par-sheet engines against the game's own steps: every window, and seeded play.
 #include "rules/fast_game.hpp"
 #include "rules/free_spins.hpp"
+#include "rules/game_tables.hpp"
+#include "rules/par_report.hpp"
 #include "rules/par_sheet.hpp"
 #include "rules/reel_outcome.hpp"
 #include "rules/win_evaluation.hpp"
@@ -12,8 +14,23 @@
 #include "support/scripted_rng.hpp"
 
 #include <QTest>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 using namespace slot;
+
+namespace
+{
+
+// Figures in stakes are computed from credits at each bet, so rounding may differ in the
+// last places; a figure that forgets the bet is off by a factor, far beyond this.
+bool sameFigure(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(a));
+}
+
+} // namespace
 
 class ParSheet : public QObject
 {
@@ -166,6 +183,97 @@ private slots:
         // The payback check can only take away: what stands returns less than what is drawn.
         QVERIFY(exact.standingReturn < base);
         QVERIFY(exact.standingTrigger < exact.pFeatureTrigger);
+    }
+
+    // A bet multiplies every pay and the stake alike, so every figure in stakes, every chance
+    // and every share must be the bet-1 figure at every bet, and every figure in credits the
+    // bet-1 figure times the bet.
+    void figuresInStakesDoNotDependOnTheBet_data()
+    {
+        // Each sheet takes about a second, so every bet is counted at 1 and 25 lines only.
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<std::vector<int>>("buttons");
+        QTest::newRow("1 line") << 1 << std::vector<int> { 2, 3, 4, 5, 6 };
+        QTest::newRow("10 lines") << 10 << std::vector<int> { 4 };
+        QTest::newRow("25 lines") << 25 << std::vector<int> { 2, 3, 4, 5, 6 };
+    }
+    void figuresInStakesDoNotDependOnTheBet()
+    {
+        QFETCH(int, lines);
+        QFETCH(std::vector<int>, buttons);
+        const ParReport one = parReport(lines, 1);
+        for (const int button : buttons) {
+            const ParReport r = parReport(lines, button);
+            const int bet = r.bet;
+            QCOMPARE(bet, int(tables::betPerButton[static_cast<std::size_t>(button)]));
+            QCOMPARE(r.stake, std::int64_t(bet) * lines);
+            const auto check = [&](const char *name, double atOne, double here) {
+                QVERIFY2(sameFigure(atOne, here),
+                    qPrintable(QStringLiteral("%1 at bet %2: %3, at bet 1: %4")
+                                   .arg(QLatin1String(name))
+                                   .arg(bet)
+                                   .arg(here, 0, 'g', 12)
+                                   .arg(atOne, 0, 'g', 12)));
+            };
+            check("rtp", one.rtp, r.rtp);
+            check("rtp base", one.rtpBase, r.rtpBase);
+            check("rtp feature", one.rtpFeature, r.rtpFeature);
+            check("hit frequency", one.hitFrequency, r.hitFrequency);
+            check("variance", one.variance, r.variance);
+            check("sd", one.sd, r.sd);
+            check("volatility index", one.volatilityIndex, r.volatilityIndex);
+            check("asymptotic sd", one.asymptoticSd, r.asymptoticSd);
+            check("feature chance", one.featureChance, r.featureChance);
+            check("longer chance", one.longerChance, r.longerChance);
+            check("mean games", one.meanGames, r.meanGames);
+            check("sd games", one.sdGames, r.sdGames);
+            check("mean free win", one.meanFreeWin, r.meanFreeWin);
+            check("sd free win", one.sdFreeWin, r.sdFreeWin);
+            check("free win below a stake", one.freeWinBelowStake, r.freeWinBelowStake);
+            check("mean meter win", one.meanMeterWin, r.meanMeterWin);
+            check("sd meter win", one.sdMeterWin, r.sdMeterWin);
+            QCOMPARE(r.bands.size(), one.bands.size());
+            for (std::size_t i = 0; i < r.bands.size(); ++i) {
+                check("band 90 low", one.bands[i].low90, r.bands[i].low90);
+                check("band 95 high", one.bands[i].high95, r.bands[i].high95);
+            }
+            QCOMPARE(r.lengths.size(), one.lengths.size());
+            for (std::size_t i = 0; i < r.lengths.size(); ++i) {
+                QCOMPARE(r.lengths[i].games, one.lengths[i].games);
+                check("feature length chance", one.lengths[i].chance, r.lengths[i].chance);
+            }
+            QCOMPARE(r.prizes.size(), one.prizes.size());
+            for (std::size_t i = 0; i < r.prizes.size(); ++i) {
+                QCOMPARE(r.prizes[i].pay, one.prizes[i].pay * bet);
+                check("prize paid chance", one.prizes[i].paidChance, r.prizes[i].paidChance);
+                check("prize paid share", one.prizes[i].paidShare, r.prizes[i].paidShare);
+                check("prize free rate", one.prizes[i].freeRate, r.prizes[i].freeRate);
+                check("prize free share", one.prizes[i].freeShare, r.prizes[i].freeShare);
+            }
+            QCOMPARE(r.largestPaidWin, one.largestPaidWin * bet);
+            QCOMPARE(r.largestFreeWin, one.largestFreeWin * bet);
+            QCOMPARE(r.largestTriggerWin, one.largestTriggerWin * bet);
+        }
+    }
+
+    // Seeded play takes the same draws at every bet, so it tells the same story in stakes.
+    void seededPlayInStakesDoesNotDependOnTheBet()
+    {
+        SimulateOptions o;
+        o.games = 200'000;
+        o.seed = 17;
+        o.lines = 20;
+        const SimulateFigures one = simulate(o);
+        for (int button = 2; button <= 6; ++button) {
+            o.betIndex = button;
+            const SimulateFigures s = simulate(o);
+            QVERIFY(sameFigure(one.rtp, s.rtp));
+            QVERIFY(sameFigure(one.sd, s.sd));
+            QVERIFY(sameFigure(one.meanFeatureWin, s.meanFeatureWin));
+            QCOMPARE(s.hitFrequency, one.hitFrequency);
+            QCOMPARE(s.gamesPerFeature, one.gamesPerFeature);
+            QCOMPARE(s.discardRate, one.discardRate);
+        }
     }
 };
 

@@ -9,6 +9,8 @@
 #include "support/cabinet.hpp"
 
 #include <QTest>
+#include <algorithm>
+#include <iterator>
 
 using namespace slot;
 using namespace slot::test;
@@ -28,6 +30,29 @@ bool plainWindow(const Stops &s)
         }
     }
     return true;
+}
+
+// A window with the scatter on exactly these reels, no wild and no line win.
+Stops scattersOn(std::initializer_list<int> reels)
+{
+    return *findWindow([reels](const Stops &w) {
+        for (int reel = 1; reel <= kReels; ++reel) {
+            const bool wanted = std::find(reels.begin(), reels.end(), reel) != reels.end();
+            if (shows(w, reel, kScatter) != wanted) {
+                return false;
+            }
+        }
+        return noWildIn(w) && evaluateWindow(w, kLines).lineUnits == 0;
+    });
+}
+
+// The reel-stop click and the scatter landings, in the order they sounded.
+std::vector<int> stopAndLandingSounds(const std::vector<int> &played)
+{
+    std::vector<int> out;
+    std::copy_if(played.begin(), played.end(), std::back_inserter(out),
+        [](int n) { return n == 116 || (n >= 119 && n <= 123); });
+    return out;
 }
 } // namespace
 
@@ -209,6 +234,37 @@ private slots:
         QCOMPARE(c.w->state.wildhold3, Short(0));
         QCOMPARE(c.w->state.held3, Short(0));
         QVERIFY(!c.rng.exhausted);
+    }
+
+    // Every stopping reel clicks; a scatter landing on reels 1 to 3 always sounds after its
+    // click, one on reel 4 or 5 only when the game shows more than one scatter.
+    void scatterLandingSounds_data()
+    {
+        QTest::addColumn<Stops>("window");
+        QTest::addColumn<std::vector<int>>("sounds");
+        QTest::newRow("lone scatter on reel 1")
+            << scattersOn({ 1 }) << std::vector<int> { 116, 119, 116, 116, 116, 116 };
+        QTest::newRow("lone scatter on reel 3")
+            << scattersOn({ 3 }) << std::vector<int> { 116, 116, 116, 121, 116, 116 };
+        QTest::newRow("lone scatter on reel 4")
+            << scattersOn({ 4 }) << std::vector<int> { 116, 116, 116, 116, 116 };
+        QTest::newRow("lone scatter on reel 5")
+            << scattersOn({ 5 }) << std::vector<int> { 116, 116, 116, 116, 116 };
+        QTest::newRow("scatters on reels 4 and 5")
+            << scattersOn({ 4, 5 }) << std::vector<int> { 116, 116, 116, 116, 122, 116, 123 };
+        QTest::newRow("scatters on reels 2 and 4")
+            << scattersOn({ 2, 4 }) << std::vector<int> { 116, 116, 120, 116, 116, 122, 116 };
+    }
+    void scatterLandingSounds()
+    {
+        QFETCH(Stops, window);
+        QFETCH(std::vector<int>, sounds);
+        Cabinet c(1000);
+        c.script(window);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(stopAndLandingSounds(c.sound.played), sounds);
+        QCOMPARE(c.rng.left(), std::size_t(0)); // the game stood as scripted
     }
 
     void featureTrigger()

@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenuBar>
+#include <QPainter>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -126,6 +128,122 @@ struct Stage {
     }
 };
 
+// A newcomer's map of the cabinet: the cabinet at the start with every control named beside
+// it, and below it the two buttons that only show later (the gamble's, the feature's).
+// Every arrow is aimed at the control's own geometry, so the labels follow the layout.
+class LabelledCabinet
+{
+public:
+    LabelledCabinet(slot::Tarnix &w, QPixmap gambleRow, QPixmap collect)
+        : cabinet(w.grab())
+        , canvas(cabinet.width() + 2 * kSide, cabinet.height() + kBottom)
+    {
+        canvas.fill(QColor(0x20, 0x20, 0x28));
+        p.begin(&canvas);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.drawPixmap(kSide, 0, cabinet);
+        QFont f(slot::cabinetFontFamily());
+        f.setPixelSize(14);
+        f.setBold(true);
+        p.setFont(f);
+        gambleAt = QRect(QPoint(0, cabinet.height() + 16), gambleRow.size());
+        collectAt = QRect(
+            QPoint(cabinet.width() - collect.width(), cabinet.height() + 16), collect.size());
+        p.drawPixmap(gambleAt.topLeft() + QPoint(kSide, 0), gambleRow);
+        p.drawPixmap(collectAt.topLeft() + QPoint(kSide, 0), collect);
+    }
+    // Places in the cabinet's picture, for a control or a menu command.
+    static QRect of(const slot::Tarnix &w, const QWidget *c)
+    {
+        return QRect(c->mapTo(&w, QPoint(0, 0)), c->size());
+    }
+    static QRect of(slot::Tarnix &w, QAction *a)
+    {
+        const QRect r = w.menuBar()->actionGeometry(a);
+        return r.translated(w.menuBar()->mapTo(&w, QPoint(0, 0)));
+    }
+    // A label in the left (side -1) or right (side 1) margin, its top at y, pointing at target:
+    // just beside its near edge, so that the mark hides no caption, or at its middle.
+    void label(int side, int y, const QString &text, const QRect &target, bool middle = false)
+    {
+        const QRect box = side < 0 ? QRect(8, y, kSide - 24, 200)
+                                   : QRect(kSide + cabinet.width() + 16, y, kSide - 24, 200);
+        const QRect used = p.boundingRect(box, Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRect t = target.translated(kSide, 0);
+        const QPoint aim
+            = middle ? t.center() : QPoint(side < 0 ? t.left() - 4 : t.right() + 4, t.center().y());
+        const QPoint from(side < 0 ? used.right() + 4 : used.left() - 4, used.center().y());
+        p.setPen(QPen(QColor(0xff, 0xe0, 0x40), 2));
+        p.drawLine(from, aim);
+        p.setBrush(QColor(0xff, 0xe0, 0x40));
+        p.drawEllipse(aim, 4, 4);
+        p.setPen(Qt::white);
+        p.drawText(used, Qt::TextWordWrap | Qt::AlignLeft, text);
+    }
+    int height() const { return cabinet.height(); }
+    QRect gambleAt, collectAt; // beside the cabinet's picture, below it
+    void save(const QString &path)
+    {
+        p.end();
+        canvas.save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+
+private:
+    static constexpr int kSide = 250;
+    static constexpr int kBottom = 84;
+    QPixmap cabinet;
+    QPixmap canvas;
+    QPainter p;
+};
+
+void labelledCabinet(slot::Tarnix &w, slot::Tarnix &gamble, const QString &dir)
+{
+    slot::DoublePanel &panel = *gamble.pandouble;
+    const QRect row = LabelledCabinet::of(gamble, panel.betred)
+                          .united(LabelledCabinet::of(gamble, panel.betblack));
+    LabelledCabinet c(w, gamble.grab(row), w.takewin->grab());
+    using L = LabelledCabinet;
+    QRect tabs;
+    for (int k = 1; k <= 25; ++k) {
+        if (w.lin(k)->x() < w.width() / 2) {
+            tabs = tabs.united(L::of(w, w.lin(k)));
+        }
+    }
+    c.label(-1, 4,
+        QStringLiteral("The menu: about, Zero Credit, Paytable, Options, Quick Credit, exit"),
+        L::of(w, w.mnuzerocredit));
+    c.label(-1, 70, QStringLiteral("CREDIT in credits and in dollars: 1 credit is 1 cent"),
+        L::of(w, w.PANELBANK));
+    c.label(-1, 190, QStringLiteral("The line numbers: the lines in play are lit"), tabs);
+    c.label(-1, 300, QStringLiteral("How many lines to play: 1, 5, 10, 20 or 25"),
+        L::of(w, w.payline(1)));
+    c.label(-1, 380,
+        QStringLiteral("BET 1 to BET 20: credits per line, and play a game. The space bar plays "
+                       "the same bet again"),
+        L::of(w, w.play(1)));
+    c.label(
+        1, 4, QStringLiteral("Recall: the last ten games and this session"), L::of(w, w.mnurecall));
+    c.label(1, 50, QStringLiteral("WIN: what the last game won"), L::of(w, w.lblwin), true);
+    c.label(1, 100, QStringLiteral("LAST BET: lines x bet, the stake of the last game"),
+        L::of(w, w.lbllast), true);
+    c.label(1, 180,
+        QStringLiteral("The five reels. The lion is wild and holds its reel for one more game; "
+                       "the elephant is the scatter: it pays anywhere, three or more start free "
+                       "games"),
+        L::of(w, w.Picture(5)), true);
+    c.label(1, 320, QStringLiteral("INSERT COIN: 20 credits more"), L::of(w, w.COINSIN), true);
+    c.label(1, 390, QStringLiteral("Double Up: gamble the last win"), L::of(w, w.doublebutton));
+    c.label(-1, c.height() + 4,
+        QStringLiteral("In the gamble: RED or BLACK doubles the win, a suit (beside the card) "
+                       "makes it four times; TAKE WIN keeps it"),
+        c.gambleAt, true);
+    c.label(1, c.height() + 12,
+        QStringLiteral("After the free games: COLLECT puts the win meter into the credit"),
+        c.collectAt);
+    c.save(dir + QStringLiteral("/cabinet-labelled.png"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -189,6 +307,8 @@ int main(int argc, char **argv)
         st.play(fiveOfAKind);
         st.w->doublebutton_Click();
         st.save(dir, "gamble.png");
+        Stage start;
+        labelledCabinet(*start.w, *st.w, dir);
     }
     {
         // A short session for the Recall window: a few games, a doubled win taken, then the

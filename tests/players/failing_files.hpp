@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 namespace slot::test
 {
@@ -48,8 +49,16 @@ public:
     }
     int rename(const char *from, const char *to) override
     {
+        if (to == refusedName) {
+            errno = error;
+            return -1;
+        }
         return fails(Step::Rename) ? -1 : real.rename(from, to);
     }
+
+    // Every rename onto `path` fails, and nothing else does: a disk with room for the small
+    // copy of damage but not for the record.
+    void refuseRenamesTo(std::string path) { refusedName = std::move(path); }
     int chmod(int fd, mode_t mode) override
     {
         return fails(Step::Chmod) ? -1 : real.chmod(fd, mode);
@@ -77,6 +86,7 @@ private:
     bool always;
     int error;
     int seen = 0;
+    std::string refusedName;
 };
 
 } // namespace slot::test

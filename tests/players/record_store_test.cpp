@@ -506,6 +506,25 @@ void RecordStoreTest::filesOfEarlierVersionsReadAndWriteTheSame()
         QVERIFY(earlier.save(record));
         QVERIFY(!QFile::exists(theirs + ".damaged"));
     }
+    // Edited by hand on another system: a byte order mark, CRLF line ends, spaces around the
+    // equals sign, quotes. The values read the same; only a comment is kept as damage.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    const QByteArray edited = "\xEF\xBB\xBF[player4]\r\n  bank = 1250 \r\n"
+                              "currentplayer = \"Jo, Ann\"\r\n\r\ngames=\"7\"\r\n";
+    writeFile(path, edited);
+    SettingsRecordStore store(path);
+    PlayerState four;
+    store.loadResetting(4, four);
+    QCOMPARE(four.bank, Money(1250));
+    QCOMPARE(four.games, Money(7));
+    QCOMPARE(four.currentplayer, std::string("Jo, Ann"));
+    QVERIFY(store.save(player("1", "ann", 1)));
+    QVERIFY(!QFile::exists(path + ".damaged"));
+    QVERIFY(contentsOf(path).contains("[player4]\nbank=1250\ncurrentplayer=\"Jo, Ann\"\ngames=7\n"));
+    writeFile(path, "; my note\n[player4]\nbank=3\n");
+    QVERIFY(store.save(player("1", "ann", 2)));
+    QCOMPARE(contentsOf(path + ".damaged"), QByteArray("; my note\n[player4]\nbank=3\n"));
 }
 
 void RecordStoreTest::aFailingStepKeepsTheRecordAndSaysSo_data()

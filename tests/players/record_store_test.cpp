@@ -3,10 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The INI record store on real files: round trips, damaged files, and saves that cannot land.
-#include "players/record_store.hpp"
-
 #include "players/failing_files.hpp"
 #include "players/player_record.hpp"
+#include "players/record_store.hpp"
 
 #include <QDir>
 #include <QFile>
@@ -460,7 +459,7 @@ void RecordStoreTest::theUserFileLivesInTheConfigDirectory()
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
     QCOMPARE(SettingsRecordStore::userPath(), dir.path() + "/aust.ini");
     // Empty or relative, the variable is ignored, as the XDG rules say.
-    for (const char *ignored : {"", "relative/config", "./config"}) {
+    for (const char *ignored : { "", "relative/config", "./config" }) {
         qputenv("XDG_CONFIG_HOME", ignored);
         QCOMPARE(SettingsRecordStore::userPath(), QStringLiteral("/home/tester/.config/aust.ini"));
     }
@@ -473,10 +472,12 @@ void RecordStoreTest::theUserFileLivesInTheConfigDirectory()
 // store writes the same bytes for a new file, and the settings class reads those back.
 void RecordStoreTest::filesOfEarlierVersionsReadAndWriteTheSame()
 {
-    const char *const names[] = {"Mary Ann", "a=b", "x;y,z", "\"quoted\"", "back\\slash",
-                                 "@Invalid()", "@@at", " padded ", "#hash", "Zo\xc3\xab \xc3\x9cnal",
-                                 "\xe6\x97\xa5\xe6\x9c\xac", "tab\there", "bell\a1", "nul\x01" "2f", "",
-                                 "[player2]", "trailing "};
+    const char *const names[] = { "Mary Ann", "a=b", "x;y,z", "\"quoted\"", "back\\slash",
+        "@Invalid()", "@@at", " padded ", "#hash", "Zo\xc3\xab \xc3\x9cnal",
+        "\xe6\x97\xa5\xe6\x9c\xac", "tab\there", "bell\a1",
+        "nul\x01"
+        "2f",
+        "", "[player2]", "trailing " };
     for (const char *name : names) {
         QTemporaryDir dir;
         const QString theirs = dir.filePath("theirs.ini");
@@ -486,7 +487,7 @@ void RecordStoreTest::filesOfEarlierVersionsReadAndWriteTheSame()
             settings.beginGroup("player2");
             for (const auto &[key, text] : recordTexts(record)) {
                 settings.setValue(QString::fromUtf8(key.data(), qsizetype(key.size())),
-                                  QString::fromStdString(text));
+                    QString::fromStdString(text));
             }
             settings.endGroup();
         }
@@ -521,7 +522,8 @@ void RecordStoreTest::filesOfEarlierVersionsReadAndWriteTheSame()
     QCOMPARE(four.currentplayer, std::string("Jo, Ann"));
     QVERIFY(store.save(player("1", "ann", 1)));
     QVERIFY(!QFile::exists(path + ".damaged"));
-    QVERIFY(contentsOf(path).contains("[player4]\nbank=1250\ncurrentplayer=\"Jo, Ann\"\ngames=7\n"));
+    QVERIFY(
+        contentsOf(path).contains("[player4]\nbank=1250\ncurrentplayer=\"Jo, Ann\"\ngames=7\n"));
     writeFile(path, "; my note\n[player4]\nbank=3\n");
     QVERIFY(store.save(player("1", "ann", 2)));
     QCOMPARE(contentsOf(path + ".damaged"), QByteArray("; my note\n[player4]\nbank=3\n"));
@@ -564,7 +566,7 @@ void RecordStoreTest::aFailingStepKeepsTheRecordAndSaysSo()
         QCOMPARE(contentsOf(path), before);
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             QStringList{QStringLiteral("aust.ini")});
+        QStringList { QStringLiteral("aust.ini") });
     PlayerState back;
     store.loadResetting(1, back);
     compareNumbers(back, played);
@@ -612,7 +614,7 @@ void RecordStoreTest::aFailedSaveOverDamageKeepsOneCopyAndTheRecord()
 // damage like any other: the file as it was is kept before the save drops them.
 void RecordStoreTest::impossibleValuesAndRepeatedSectionsKeepACopy()
 {
-    for (const QByteArray &bank : {QByteArray("-1"), QByteArray("-2147483648")}) {
+    for (const QByteArray &bank : { QByteArray("-1"), QByteArray("-2147483648") }) {
         QTemporaryDir dir;
         const QString path = dir.filePath("aust.ini");
         const QByteArray damaged = "[player1]\nbank=" + bank + "\ngames=4\ncurrentplayer=ann\n";
@@ -632,11 +634,11 @@ void RecordStoreTest::impossibleValuesAndRepeatedSectionsKeepACopy()
     }
 
     // The later section wins key by key, as the file always read.
-    for (const QByteArray &twice : {QByteArray("[player1]\nbank=700\ncurrentplayer=first\n"
-                                               "[player2]\nbank=5\n"
-                                               "[player1]\nbank=20\ncurrentplayer=second\n"),
-                                    QByteArray("[player1]\nbank=700\n[player2]\nbank=5\n"
-                                               "[player1]\ncurrentplayer=second\n")}) {
+    for (const QByteArray &twice : { QByteArray("[player1]\nbank=700\ncurrentplayer=first\n"
+                                                "[player2]\nbank=5\n"
+                                                "[player1]\nbank=20\ncurrentplayer=second\n"),
+             QByteArray("[player1]\nbank=700\n[player2]\nbank=5\n"
+                        "[player1]\ncurrentplayer=second\n") }) {
         QTemporaryDir dir;
         const QString path = dir.filePath("aust.ini");
         writeFile(path, twice);
@@ -668,12 +670,11 @@ void RecordStoreTest::aLinkToARecordIsFollowedAndANonRecordKept()
     SettingsRecordStore(real).loadResetting(1, back);
     compareNumbers(back, player("1", "ann", 2));
     QVERIFY(QDir(dir.filePath("config")).entryList(QDir::Files | QDir::Hidden | QDir::System)
-                == QStringList{QStringLiteral("aust.ini")});
+        == QStringList { QStringLiteral("aust.ini") });
 
-    const QByteArray notes[] = {"root:x:0:0:root:/root:/bin/bash\n"
-                                "daemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n",
-                                "Shopping: eggs, milk\nthen the bank\n",
-                                "[player1]\nbank=30\n[General]\nlanguage=en\n"};
+    const QByteArray notes[] = { "root:x:0:0:root:/root:/bin/bash\n"
+                                 "daemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n",
+        "Shopping: eggs, milk\nthen the bank\n", "[player1]\nbank=30\n[General]\nlanguage=en\n" };
     for (const QByteArray &note : notes) {
         QTemporaryDir other;
         const QString target = other.filePath("notes.txt");
@@ -702,7 +703,8 @@ void RecordStoreTest::aFifoInTheRecordsPlaceIsNeverWaitedOn()
     QCOMPARE(store.readName(1), std::string());
     QVERIFY(store.save(player("1", "ann", 5)));
     QVERIFY(QFileInfo(path).isFile());
-    struct stat st { };
+    struct stat st {
+    };
     QCOMPARE(::lstat(QFile::encodeName(path + ".damaged").constData(), &st), 0);
     QVERIFY(S_ISFIFO(st.st_mode));
     PlayerState back;

@@ -36,7 +36,8 @@ std::string local(const QString &path)
 
 QStringList entries(const QTemporaryDir &dir)
 {
-    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return QDir(dir.path())
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -167,10 +168,10 @@ private slots:
         QVERIFY(keepDamagedCopy(path, "first damage"));
         QVERIFY(keepDamagedCopy(path, "first damage"));
         QVERIFY(keepDamagedCopy(path, "second damage"));
-        QCOMPARE(contentsOf(dir.filePath(QStringLiteral("recall.damaged"))),
-                 QByteArray("first damage"));
+        QCOMPARE(
+            contentsOf(dir.filePath(QStringLiteral("recall.damaged"))), QByteArray("first damage"));
         QCOMPARE(contentsOf(dir.filePath(QStringLiteral("recall.damaged-2"))),
-                 QByteArray("second damage"));
+            QByteArray("second damage"));
         QCOMPARE(entries(dir).size(), 2);
 
         QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
@@ -179,8 +180,8 @@ private slots:
         };
         QCOMPARE(::lstat((path + ".damaged-3").c_str(), &st), 0);
         QVERIFY(S_ISFIFO(st.st_mode));
-        QCOMPARE(contentsOf(dir.filePath(QStringLiteral("recall.damaged"))),
-                 QByteArray("first damage"));
+        QCOMPARE(
+            contentsOf(dir.filePath(QStringLiteral("recall.damaged"))), QByteArray("first damage"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("recall"))));
 
         // While the copy cannot be written, the damage is not reported as kept.

@@ -39,8 +39,9 @@ launch() { # config-folder
   XDG_CONFIG_HOME=$1 "$GAME" >"$WORK/game.out" 2>&1 &
   GAMEPID=$!
   STARTED_PIDS+=("$GAMEPID")
+  # A game stuck in an open() would not end by SIGTERM at the cleanup.
   wait_for 300 xdotool search --onlyvisible --name '^Current Player' ||
-    fail "no cabinet within 30 s: $(cat "$WORK/game.out")"
+    { kill -KILL "$GAMEPID"; fail "no cabinet within 30 s: $(cat "$WORK/game.out")"; }
   WIN=$(xdotool search --onlyvisible --name '^Current Player' | head -1)
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
   MENU=$((HEIGHT - 442))

@@ -16,9 +16,21 @@ namespace slot
 namespace
 {
 int pipeEnds[2] = { -1, -1 };
+volatile sig_atomic_t unanswered = 0;
 
-void onSignal(int)
+void onSignal(int sig)
 {
+    // The event loop answers a quit at once. One still unanswered means the game is stuck where
+    // it cannot save anyway, so the next quit ends it as the signal does by default.
+    if (unanswered != 0) {
+        struct sigaction fallback {
+        };
+        fallback.sa_handler = SIG_DFL;
+        sigaction(sig, &fallback, nullptr);
+        raise(sig);
+        return;
+    }
+    unanswered = 1;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(pipeEnds[1], &byte, 1);
 }
@@ -34,6 +46,7 @@ QuitSignals::QuitSignals(std::function<void()> quit)
     connect(notifier, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
         while (::read(pipeEnds[0], buffer, sizeof buffer) > 0) { }
+        unanswered = 0;
         onQuit();
     });
     struct sigaction action {

@@ -45,6 +45,8 @@ struct NumberField {
     std::string_view key;
     Money PlayerState::*money = nullptr;
     Short PlayerState::*shortValue = nullptr;
+    // The credit never goes below nothing: no bet is taken that it cannot cover.
+    bool neverNegative = false;
 };
 
 constexpr std::array<NumberField, 7> kNumberFields = {{
@@ -53,15 +55,23 @@ constexpr std::array<NumberField, 7> kNumberFields = {{
     {"amountinvested", &PlayerState::amountinvested, nullptr},
     {"wager", &PlayerState::wager, nullptr},
     {"total", &PlayerState::total, nullptr},
-    {"bank", &PlayerState::bank, nullptr},
+    {"bank", &PlayerState::bank, nullptr, true},
     {"games", &PlayerState::games, nullptr},
 }};
+
+// A value the game could have stored under the field's key: a negative credit is damage, read
+// like any other text that does not convert.
+std::optional<Money> fieldMoney(const NumberField &field, std::string_view text)
+{
+    const auto value = parseMoney(text);
+    return value && field.neverNegative && *value < 0 ? std::nullopt : value;
+}
 
 // Stores the key's number in its variable; false (variable untouched) when it does not convert.
 bool readNumber(PlayerState &state, const NumberField &field, const std::string &text)
 {
     if (field.money) {
-        return assignIf(state.*field.money, parseMoney(text));
+        return assignIf(state.*field.money, fieldMoney(field, text));
     }
     return assignIf(state.*field.shortValue, parseShort(text));
 }
@@ -105,7 +115,8 @@ bool isStorableText(std::string_view key, std::string_view text)
     }
     for (const auto &field : kNumberFields) {
         if (field.key == key) {
-            return field.money ? parseMoney(text).has_value() : parseShort(text).has_value();
+            return field.money ? fieldMoney(field, text).has_value()
+                               : parseShort(text).has_value();
         }
     }
     return false;

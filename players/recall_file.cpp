@@ -8,48 +8,19 @@
 
 #include "players/durable_file.hpp"
 #include "players/recall_json.hpp"
+#include "players/user_folders.hpp"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace slot
 {
 
 namespace fs = std::filesystem;
 
-namespace
-{
-
-// A damaged file is kept for whoever wants to look at it; the next save replaces the original.
-void setAside(const std::string &path)
-{
-    std::error_code ec;
-    for (int n = 1; n <= 99; ++n) {
-        const std::string aside = path + ".damaged" + (n > 1 ? "-" + std::to_string(n) : "");
-        if (fs::exists(aside, ec)) {
-            continue;
-        }
-        if (!fs::copy_file(path, aside, ec)) {
-            fs::rename(path, aside, ec); // unreadable: move it out of the way instead
-        }
-        return;
-    }
-}
-
-} // namespace
-
 std::string recallFolder()
 {
-    // A relative state folder is not a valid one; the home's default applies then.
-    if (const char *state = std::getenv("XDG_STATE_HOME"); state && state[0] == '/') {
-        return std::string(state) + "/slots_tarnix";
-    }
-    if (const char *home = std::getenv("HOME"); home && home[0] == '/') {
-        return std::string(home) + "/.local/state/slots_tarnix";
-    }
-    return {};
+    const std::string state = userFolder("XDG_STATE_HOME", ".local/state");
+    return state.empty() ? state : state + "/slots_tarnix";
 }
 
 FileRecallStorage::FileRecallStorage(std::string f)
@@ -67,22 +38,17 @@ RecallRing FileRecallStorage::load(int slot)
     if (folder.empty()) {
         return {};
     }
+    // A damaged file is kept for whoever wants to look at it; the next save replaces it.
     const std::string path = pathOf(slot);
-    std::error_code ec;
-    if (!fs::exists(path, ec) && !ec) {
-        return {};
-    }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    if (in && fs::is_regular_file(path, ec) && fs::file_size(path, ec) < (1u << 20)) {
-        text << in.rdbuf();
-        if (in || in.eof()) {
-            if (auto ring = recallFromJson(text.str())) {
-                return *ring;
-            }
+    const FileRead read = readRegularFile(path, 1U << 20U);
+    if (read.kind == FileRead::Kind::Regular) {
+        if (auto ring = recallFromJson(read.bytes)) {
+            return *ring;
         }
+        keepDamagedCopy(path, read.bytes);
+    } else if (read.kind != FileRead::Kind::Missing) {
+        setAsideDamaged(path); // never opened: it may be a FIFO no one will ever write to
     }
-    setAside(path);
     return {};
 }
 

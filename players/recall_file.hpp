@@ -12,7 +12,7 @@
 namespace slot
 {
 
-// $XDG_STATE_HOME/slots_tarnix, or ~/.local/state/slots_tarnix; empty when neither is known.
+// $XDG_STATE_HOME/slots_tarnix, or ~/.local/state/slots_tarnix; empty when no home is known.
 std::string recallFolder();
 
 class FileRecallStorage final : public RecallStorage

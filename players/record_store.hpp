@@ -2,10 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Where the six player records live between runs: an INI file read and written through QSettings.
+// Where the six player records live between runs: an INI file, read without waiting on anything
+// that is not a plain file and replaced durably.
 #pragma once
 
 #include "flow/game_state.hpp"
+#include "players/durable_file.hpp"
 
 #include <QString>
 #include <map>
@@ -29,11 +31,13 @@ public:
 // that slot give it back, and the next save that succeeds stores it too. When a save returns
 // true the file and its name are on the disk. The file holds only the six players' sections
 // with their eight keys; anything else, and any value the game could never have written, is
-// dropped, with the file as it was kept beside it as aust.ini.damaged.
+// dropped, with the file as it was kept beside it as aust.ini.damaged. A symlink to a record
+// is followed; a FIFO, device or socket in the file's place is never opened but set aside.
 class SettingsRecordStore final : public RecordStore {
 public:
-    explicit SettingsRecordStore(QString iniPath);
-    // $XDG_CONFIG_HOME/aust.ini, or ~/.config/aust.ini when XDG_CONFIG_HOME is not set.
+    explicit SettingsRecordStore(QString iniPath, FileLayer &files = systemFiles());
+    // $XDG_CONFIG_HOME/aust.ini, or ~/.config/aust.ini when XDG_CONFIG_HOME is not set, empty
+    // or relative.
     static QString userPath();
 
     bool save(const PlayerState &state) override;
@@ -49,6 +53,7 @@ private:
     void withSection(int slot, Read read);
 
     QString iniPath;
+    FileLayer &files;
     std::map<int, PlayerState> unsaved;
 };
 

@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace slot;
 using slot::test::ScriptedRng;
@@ -520,6 +521,61 @@ private slots:
         t.paid(test::blankWindow());
         QVERIFY(!t.recall.lastStoreFailed());
         QCOMPARE(files.load(1).size(), std::size_t(1));
+    }
+
+    // A FIFO is moved aside unopened, so loading never waits for a writer; each distinct damage
+    // keeps its own copy, and reading the same damage again keeps no second one.
+    void fifosAndRepeatedDamageKeepEveryCopy()
+    {
+        QTemporaryDir dir;
+        FileRecallStorage files(dir.path().toStdString());
+        const std::string path = files.pathOf(1);
+        QCOMPARE(::mkfifo(path.c_str(), 0600), 0);
+        QVERIFY(files.load(1).empty());
+        struct stat st {
+        };
+        QCOMPARE(::lstat((path + ".damaged").c_str(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
+
+        auto damage = [&path](const QByteArray &bytes) {
+            QFile f(QString::fromStdString(path));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(bytes), bytes.size());
+        };
+        auto kept = [&path](const char *suffix) {
+            QFile f(QString::fromStdString(path + suffix));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+        };
+        damage("first damage");
+        QVERIFY(files.load(1).empty());
+        QVERIFY(files.load(1).empty());
+        QVERIFY(files.store(1, RecallRing {}));
+        damage("second damage");
+        QVERIFY(files.load(1).empty());
+        QCOMPARE(kept(".damaged-2"), QByteArray("first damage"));
+        QCOMPARE(kept(".damaged-3"), QByteArray("second damage"));
+        QCOMPARE(kept(".damaged-4"), QByteArray("(none)"));
+    }
+
+    // XDG_STATE_HOME counts only as an absolute path; unset, empty or relative, the home's
+    // default applies.
+    void theRecallFolderFollowsTheXdgRules()
+    {
+        const QByteArray state = qgetenv("XDG_STATE_HOME");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", "/home/tester");
+        qputenv("XDG_STATE_HOME", "/var/tmp/state");
+        QCOMPARE(recallFolder(), std::string("/var/tmp/state/slots_tarnix"));
+        for (const char *ignored : { "", "state", "./state" }) {
+            qputenv("XDG_STATE_HOME", ignored);
+            QCOMPARE(recallFolder(), std::string("/home/tester/.local/state/slots_tarnix"));
+        }
+        qunsetenv("XDG_STATE_HOME");
+        QCOMPARE(recallFolder(), std::string("/home/tester/.local/state/slots_tarnix"));
+        qputenv("HOME", "/");
+        QCOMPARE(recallFolder(), std::string("/.local/state/slots_tarnix"));
+        qputenv("HOME", home);
+        qputenv("XDG_STATE_HOME", state);
     }
 
     void anUnwritableFolderNeverStopsPlayOrTouchesTheCredit()

@@ -49,6 +49,7 @@ private slots:
     void resettingLoadZeroesAndResetsSpeedOnEachFailure();
     void resettingLoadOfAnEmptyStoreGivesAFreshPlayer();
     void aNameLongerThanAnyTheGameTakesIsDamage();
+    void aNegativeCreditIsDamage();
 };
 
 void PlayerRecordTest::parseShortCases_data()
@@ -242,6 +243,23 @@ void PlayerRecordTest::aNameLongerThanAnyTheGameTakesIsDamage()
     QCOMPARE(s.currentplayer, std::string()); // damage reads as a vacant slot
     loadResetting(s, lookupOf({{"currentplayer", twelve}}));
     QCOMPARE(s.currentplayer, twelve);
+}
+
+void PlayerRecordTest::aNegativeCreditIsDamage()
+{
+    // No bet is taken that the credit cannot cover, so a credit below nothing was never the
+    // game's; the statistics may go below nothing (Zero Credit takes the credit out of them).
+    QVERIFY(!isStorableText("bank", "-1"));
+    QVERIFY(!isStorableText("bank", "-2147483648"));
+    QVERIFY(isStorableText("bank", "0"));
+    QVERIFY(isStorableText("amountinvested", "-2147483648"));
+    PlayerState s = someone();
+    loadLenient(s, lookupOf({{"bank", "-1"}, {"games", "3"}}));
+    QCOMPARE(s.bank, someone().bank);
+    QCOMPARE(s.games, Money(3));
+    loadResetting(s, lookupOf({{"reelspeed", "4"}, {"bank", "-2147483648"}}));
+    QCOMPARE(s.bank, Money(0));
+    QCOMPARE(s.reelspeed, Short(1));
 }
 
 QTEST_APPLESS_MAIN(PlayerRecordTest)

@@ -3,18 +3,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The INI record store on real files: round trips, damaged files, and saves that cannot land.
+#include "players/failing_files.hpp"
+#include "players/player_record.hpp"
 #include "players/record_store.hpp"
 
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace slot;
+using Step = slot::test::FailingFiles::Step;
+Q_DECLARE_METATYPE(Step)
 
 namespace {
 
@@ -28,7 +34,7 @@ PlayerState player(const char *slot, const char *name, int seed)
     s.amountinvested = 100000 * seed;
     s.wager = -2147483647 - 1 + seed; // the extremes must survive the text form
     s.total = 2147483647 - seed;
-    s.bank = -300 * seed;
+    s.bank = 300 * seed;
     s.games = 7 * seed;
     return s;
 }
@@ -91,6 +97,13 @@ private slots:
     void anUnwritableStoreKeepsItsRecordsInMemory();
     void aSaveCreatesMissingFoldersAndNeedsAValidSlot();
     void theUserFileLivesInTheConfigDirectory();
+    void filesOfEarlierVersionsReadAndWriteTheSame();
+    void aFailingStepKeepsTheRecordAndSaysSo_data();
+    void aFailingStepKeepsTheRecordAndSaysSo();
+    void aFailedSaveOverDamageKeepsOneCopyAndTheRecord();
+    void impossibleValuesAndRepeatedSectionsKeepACopy();
+    void aLinkToARecordIsFollowedAndANonRecordKept();
+    void aFifoInTheRecordsPlaceIsNeverWaitedOn();
 };
 
 void RecordStoreTest::everyKeyRoundTripsForSeveralSlots()
@@ -115,7 +128,7 @@ void RecordStoreTest::everyKeyRoundTripsForSeveralSlots()
     }
     const QByteArray file = contentsOf(dir.filePath("aust.ini"));
     QVERIFY(file.contains("[player3]"));
-    QVERIFY(file.contains("bank=-600\n"));
+    QVERIFY(file.contains("bank=600\n"));
     QVERIFY(file.contains("wager=-2147483646\n"));
     QVERIFY(!file.contains("[player2]"));
 }
@@ -441,8 +454,262 @@ void RecordStoreTest::aSaveCreatesMissingFoldersAndNeedsAValidSlot()
 void RecordStoreTest::theUserFileLivesInTheConfigDirectory()
 {
     QTemporaryDir dir;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", "/home/tester");
     qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
     QCOMPARE(SettingsRecordStore::userPath(), dir.path() + "/aust.ini");
+    // Empty or relative, the variable is ignored, as the XDG rules say.
+    for (const char *ignored : { "", "relative/config", "./config" }) {
+        qputenv("XDG_CONFIG_HOME", ignored);
+        QCOMPARE(SettingsRecordStore::userPath(), QStringLiteral("/home/tester/.config/aust.ini"));
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(SettingsRecordStore::userPath(), QStringLiteral("/home/tester/.config/aust.ini"));
+    qputenv("HOME", home);
+}
+
+// Records written by earlier versions, through Qt's settings class, load as they were; the
+// store writes the same bytes for a new file, and the settings class reads those back.
+void RecordStoreTest::filesOfEarlierVersionsReadAndWriteTheSame()
+{
+    const char *const names[] = { "Mary Ann", "a=b", "x;y,z", "\"quoted\"", "back\\slash",
+        "@Invalid()", "@@at", " padded ", "#hash", "Zo\xc3\xab \xc3\x9cnal",
+        "\xe6\x97\xa5\xe6\x9c\xac", "tab\there", "bell\a1",
+        "nul\x01"
+        "2f",
+        "", "[player2]", "trailing " };
+    for (const char *name : names) {
+        QTemporaryDir dir;
+        const QString theirs = dir.filePath("theirs.ini");
+        const PlayerState record = player("2", name, 3);
+        {
+            QSettings settings(theirs, QSettings::IniFormat);
+            settings.beginGroup("player2");
+            for (const auto &[key, text] : recordTexts(record)) {
+                settings.setValue(QString::fromUtf8(key.data(), qsizetype(key.size())),
+                    QString::fromStdString(text));
+            }
+            settings.endGroup();
+        }
+        SettingsRecordStore earlier(theirs);
+        QCOMPARE(earlier.readName(2), std::string(name));
+        PlayerState back;
+        earlier.loadResetting(2, back);
+        compareNumbers(back, record);
+
+        const QString ours = dir.filePath("ours.ini");
+        QVERIFY(SettingsRecordStore(ours).save(record));
+        QCOMPARE(contentsOf(ours), contentsOf(theirs));
+        QSettings reading(ours, QSettings::IniFormat);
+        QCOMPARE(reading.value("player2/currentplayer").toString(), QString::fromUtf8(name));
+        QCOMPARE(reading.value("player2/bank").toString(), QStringLiteral("900"));
+        QVERIFY(!QFile::exists(ours + ".damaged"));
+        QVERIFY(earlier.save(record));
+        QVERIFY(!QFile::exists(theirs + ".damaged"));
+    }
+    // Edited by hand on another system: a byte order mark, CRLF line ends, spaces around the
+    // equals sign, quotes. The values read the same; only a comment is kept as damage.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    const QByteArray edited = "\xEF\xBB\xBF[player4]\r\n  bank = 1250 \r\n"
+                              "currentplayer = \"Jo, Ann\"\r\n\r\ngames=\"7\"\r\n";
+    writeFile(path, edited);
+    SettingsRecordStore store(path);
+    PlayerState four;
+    store.loadResetting(4, four);
+    QCOMPARE(four.bank, Money(1250));
+    QCOMPARE(four.games, Money(7));
+    QCOMPARE(four.currentplayer, std::string("Jo, Ann"));
+    QVERIFY(store.save(player("1", "ann", 1)));
+    QVERIFY(!QFile::exists(path + ".damaged"));
+    QVERIFY(
+        contentsOf(path).contains("[player4]\nbank=1250\ncurrentplayer=\"Jo, Ann\"\ngames=7\n"));
+    writeFile(path, "; my note\n[player4]\nbank=3\n");
+    QVERIFY(store.save(player("1", "ann", 2)));
+    QCOMPARE(contentsOf(path + ".damaged"), QByteArray("; my note\n[player4]\nbank=3\n"));
+}
+
+void RecordStoreTest::aFailingStepKeepsTheRecordAndSaysSo_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<int>("nth");
+    QTest::newRow("temporary file") << Step::MakeTemp << 1;
+    QTest::newRow("first write") << Step::Write << 1;
+    QTest::newRow("a later write") << Step::Write << 20;
+    QTest::newRow("flush") << Step::Sync << 1;
+    QTest::newRow("close") << Step::Close << 1;
+    QTest::newRow("rename") << Step::Rename << 1;
+    QTest::newRow("folder flush") << Step::Sync << 2;
+}
+
+// A nearly full or failing disk at each step of a save: the file stays as it was, byte for
+// byte, the save says it failed, and the record stays in memory until a save succeeds.
+void RecordStoreTest::aFailingStepKeepsTheRecordAndSaysSo()
+{
+    QFETCH(Step, step);
+    QFETCH(int, nth);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    PlayerState ann = player("1", "ann", 1);
+    ann.bank = 10000;
+    QVERIFY(SettingsRecordStore(path).save(ann));
+    const QByteArray before = contentsOf(path);
+
+    slot::test::FailingFiles files(step, nth);
+    SettingsRecordStore store(path, files);
+    PlayerState played = ann;
+    played.bank = 9975;
+    played.games += 1;
+    QVERIFY(!store.save(played));
+    QVERIFY(files.failed());
+    if (step != Step::Sync || nth != 2) { // after a failed folder flush the new file is there
+        QCOMPARE(contentsOf(path), before);
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("aust.ini") });
+    PlayerState back;
+    store.loadResetting(1, back);
+    compareNumbers(back, played);
+    QCOMPARE(store.readName(1), std::string("ann"));
+
+    // The next save that works stores it.
+    PlayerState two = player("2", "bob", 2);
+    QVERIFY(store.save(two));
+    SettingsRecordStore fresh(path);
+    fresh.loadResetting(1, back);
+    compareNumbers(back, played);
+}
+
+// Over a damaged record, a save whose write fails is no save: the player is told, the record
+// stays in memory, and saves that fail again keep no second copy of the same damage.
+void RecordStoreTest::aFailedSaveOverDamageKeepsOneCopyAndTheRecord()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    const QByteArray damaged = "[player1]\nbank=500\ncurrentplayer=ann\n[other]\nkey=1\n";
+    writeFile(path, damaged);
+    // The copy of the damage is written first, then every write of the record fails.
+    slot::test::FailingFiles files(Step::Rename, 2);
+    SettingsRecordStore store(path, files);
+    const PlayerState ann = player("1", "ann", 4);
+    QVERIFY(!store.save(ann));
+    QCOMPARE(contentsOf(path), damaged);
+    QCOMPARE(contentsOf(path + ".damaged"), damaged);
+
+    slot::test::FailingFiles recordOnly;
+    recordOnly.refuseRenamesTo(QFile::encodeName(path).toStdString());
+    SettingsRecordStore again(path, recordOnly);
+    QVERIFY(!again.save(ann));
+    QVERIFY(!again.save(ann));
+    slot::test::FailingFiles full(Step::Write, 1, true);
+    QVERIFY(!SettingsRecordStore(path, full).save(ann));
+    QCOMPARE(contentsOf(path), damaged);
+    QVERIFY(!QFile::exists(path + ".damaged-2"));
+    PlayerState back;
+    again.loadResetting(1, back);
+    compareNumbers(back, ann);
+}
+
+// Values in range that the game could never have stored, and a slot's section twice, are
+// damage like any other: the file as it was is kept before the save drops them.
+void RecordStoreTest::impossibleValuesAndRepeatedSectionsKeepACopy()
+{
+    for (const QByteArray &bank : { QByteArray("-1"), QByteArray("-2147483648") }) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("aust.ini");
+        const QByteArray damaged = "[player1]\nbank=" + bank + "\ngames=4\ncurrentplayer=ann\n";
+        writeFile(path, damaged);
+        SettingsRecordStore store(path);
+        PlayerState started = player("1", "x", 2);
+        store.loadLenient(1, started);
+        QCOMPARE(started.bank, player("1", "x", 2).bank);
+        QCOMPARE(started.games, Money(4));
+        PlayerState chosen;
+        store.loadResetting(1, chosen);
+        QCOMPARE(chosen.bank, Money(0));
+        QCOMPARE(chosen.reelspeed, Short(1));
+        QVERIFY(store.save(player("2", "bob", 1)));
+        QCOMPARE(contentsOf(path + ".damaged"), damaged);
+        QVERIFY(!contentsOf(path).contains("bank=-"));
+    }
+
+    // The later section wins key by key, as the file always read.
+    for (const QByteArray &twice : { QByteArray("[player1]\nbank=700\ncurrentplayer=first\n"
+                                                "[player2]\nbank=5\n"
+                                                "[player1]\nbank=20\ncurrentplayer=second\n"),
+             QByteArray("[player1]\nbank=700\n[player2]\nbank=5\n"
+                        "[player1]\ncurrentplayer=second\n") }) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("aust.ini");
+        writeFile(path, twice);
+        SettingsRecordStore store(path);
+        QCOMPARE(store.readName(1), std::string("second"));
+        QVERIFY(store.save(player("3", "cat", 1)));
+        QCOMPARE(contentsOf(path + ".damaged"), twice);
+        PlayerState two;
+        store.loadResetting(2, two);
+        QCOMPARE(two.bank, Money(5));
+    }
+}
+
+// A record kept elsewhere behind a symlink is saved there; a link to something that is no
+// record keeps what it led to, untouched, before the save writes over it.
+void RecordStoreTest::aLinkToARecordIsFollowedAndANonRecordKept()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(dir.filePath("dotfiles")));
+    QVERIFY(QDir().mkpath(dir.filePath("config")));
+    const QString real = dir.filePath("dotfiles/aust.ini");
+    const QString link = dir.filePath("config/aust.ini");
+    QVERIFY(SettingsRecordStore(real).save(player("1", "ann", 1)));
+    QVERIFY(QFile::link(real, link));
+    SettingsRecordStore store(link);
+    QVERIFY(store.save(player("1", "ann", 2)));
+    QVERIFY(QFileInfo(link).isSymLink());
+    PlayerState back;
+    SettingsRecordStore(real).loadResetting(1, back);
+    compareNumbers(back, player("1", "ann", 2));
+    QVERIFY(QDir(dir.filePath("config")).entryList(QDir::Files | QDir::Hidden | QDir::System)
+        == QStringList { QStringLiteral("aust.ini") });
+
+    const QByteArray notes[] = { "root:x:0:0:root:/root:/bin/bash\n"
+                                 "daemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n",
+        "Shopping: eggs, milk\nthen the bank\n", "[player1]\nbank=30\n[General]\nlanguage=en\n" };
+    for (const QByteArray &note : notes) {
+        QTemporaryDir other;
+        const QString target = other.filePath("notes.txt");
+        const QString records = other.filePath("aust.ini");
+        writeFile(target, note);
+        QVERIFY(QFile::link(target, records));
+        QVERIFY(SettingsRecordStore(records).save(player("1", "ann", 3)));
+        QCOMPARE(contentsOf(records + ".damaged"), note);
+        PlayerState saved;
+        SettingsRecordStore(records).loadResetting(1, saved);
+        compareNumbers(saved, player("1", "ann", 3));
+    }
+}
+
+// A FIFO where the record should be: loads do not wait for a writer that never comes, and a
+// save moves it aside and stores the record in its place.
+void RecordStoreTest::aFifoInTheRecordsPlaceIsNeverWaitedOn()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("aust.ini");
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    SettingsRecordStore store(path);
+    PlayerState started = player("1", "kept", 2);
+    store.loadLenient(1, started);
+    compareNumbers(started, player("1", "kept", 2));
+    QCOMPARE(store.readName(1), std::string());
+    QVERIFY(store.save(player("1", "ann", 5)));
+    QVERIFY(QFileInfo(path).isFile());
+    struct stat st {
+    };
+    QCOMPARE(::lstat(QFile::encodeName(path + ".damaged").constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
+    PlayerState back;
+    store.loadResetting(1, back);
+    compareNumbers(back, player("1", "ann", 5));
 }
 
 QTEST_GUILESS_MAIN(RecordStoreTest)

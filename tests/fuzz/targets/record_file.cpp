@@ -54,8 +54,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    // A new name each time: QSettings caches files by name and may not see a rewrite within
-    // the same second.
+    // A new name each time, so that an earlier input's file and the copies kept of it never
+    // meet this one.
     const QString path = folder->filePath(QStringLiteral("aust-%1.ini").arg(++serial));
     {
         QFile file(path);

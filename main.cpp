@@ -79,11 +79,20 @@ int main(int argc, char **argv)
     if (!slot::displayAvailable(argc, argv)) {
         return 1;
     }
+    // From here a display that cannot be opened ends the game with one line, not Qt's abort.
+    slot::DisplayOpening opening(argc, argv);
     // Before anything touches the screen mode or the records, which a second copy leaves alone.
-    const slot::InstanceLock onlyCopy(slot::instanceLockCandidates(std::getenv("XDG_RUNTIME_DIR"),
-        std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ::getuid()));
+    // The lock lies beside the records, so every copy that would share them finds it.
+    const QString records = slot::SettingsRecordStore::userPath();
+    const QString recordsFolder = QFileInfo(records).absolutePath();
+    // On a first start the folder may not be there yet; a copy that found no folder must not
+    // lock elsewhere while a later one locks beside the records.
+    QDir().mkpath(recordsFolder);
+    const slot::InstanceLock onlyCopy(
+        slot::instanceLockCandidates(QFile::encodeName(recordsFolder).toStdString(), ::getuid()));
     if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Held) {
         QApplication refused(argc, argv);
+        opening.release();
         showAlreadyRunning();
         return 1;
     }
@@ -93,6 +102,7 @@ int main(int argc, char **argv)
     }
     slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);
+    opening.release();
     presentation.applicationMade();
     slot::initAssets();
     QApplication::setFont(QFont(slot::cabinetFontFamily()));
@@ -101,7 +111,7 @@ int main(int argc, char **argv)
     slot::GameRng rng;
     slot::RealPacing pacing;
     slot::SoundBank sound;
-    slot::SettingsRecordStore store(slot::SettingsRecordStore::userPath());
+    slot::SettingsRecordStore store(records);
     slot::PlayerState player;
     slot::Services services { rng, pacing, sound };
     slot::FileRecallStorage recallFiles(slot::recallFolder());

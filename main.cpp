@@ -13,6 +13,7 @@
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
+#include "flow/standard_output.hpp"
 #include "flow/tarnix.hpp"
 #include "players/recall_file.hpp"
 #include "players/record_saving.hpp"
@@ -74,6 +75,13 @@ int main(int argc, char **argv)
     const auto command = slot::readCommandLine(argc, argv);
     if (const auto status = slot::answerCommandLine(command)) {
         return *status;
+    }
+    // Started with >&- or 2>&-, the lock file or the records would take the closed stream's
+    // place and receive the game's messages. Checked after --help and --version, whose
+    // answer to a closed output is a failure to report.
+    if (!slot::keepStandardStreamsOpen()) {
+        std::fprintf(stderr, "slots_tarnix: a closed standard stream could not be replaced\n");
+        return 1;
     }
     // --help and --version answer on a bare console; only the game itself needs a display.
     if (!slot::displayAvailable(argc, argv)) {

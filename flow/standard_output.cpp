@@ -20,6 +20,25 @@ bool standardOutputOpen()
     return ::fcntl(STDOUT_FILENO, F_GETFD) != -1;
 }
 
+bool keepStandardStreamsOpen()
+{
+    bool filled = true;
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
+            continue;
+        }
+        // The lowest free number is the one just found closed.
+        const int opened = ::open("/dev/null", O_RDWR);
+        if (opened != fd) {
+            if (opened >= 0) {
+                ::close(opened);
+            }
+            filled = false;
+        }
+    }
+    return filled;
+}
+
 bool finishStandardOutput(const char *program)
 {
     const bool earlier = std::ferror(stdout) != 0;

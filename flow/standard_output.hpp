@@ -13,6 +13,11 @@ namespace slot
 // and receive what was meant for the reader.
 bool standardOutputOpen();
 
+// Puts /dev/null in the place of a closed standard input, output or error, so that no file the
+// program opens later (the lock, the records, the display's connection) is given that number
+// and receives what is printed. False when one could not be filled.
+bool keepStandardStreamsOpen();
+
 // Flushes and closes standard output. False, after one line on standard error that starts with
 // `program`, when anything written to it was lost.
 bool finishStandardOutput(const char *program);

@@ -125,4 +125,17 @@ wait_for 50 eval '[[ $(screen_size) == 800x600 ]]' || fail "the screen is $(scre
 terminate_game "$PID" "$WORK/game.err"
 wait_for 50 eval '[[ $(screen_size) == 1024x768 ]]' || fail "the screen stayed at $(screen_size)"
 note "$(cat "$WORK/game.out")"
+
+note "the game with its standard output and error closed"
+"$GAME" --verbose >&- 2>&- &
+PID=$!
+STARTED_PIDS+=("$PID")
+wait_for 200 xdotool search --name '^Current Player' || fail "the game did not start with >&- 2>&-"
+terminate_game "$PID" /dev/null
+# What it printed went nowhere, not into the files it had open in those places.
+for file in "$XDG_CONFIG_HOME"/*; do
+  ! grep -aq 'slots_tarnix: platform' "$file" || fail "the game's messages went into $file"
+done
+[[ -e $XDG_CONFIG_HOME/slots_tarnix.lock && ! -s $XDG_CONFIG_HOME/slots_tarnix.lock ]] ||
+  fail "the lock file is missing or not empty"
 echo PASS

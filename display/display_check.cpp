@@ -99,7 +99,8 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext &context, const QString 
     if (type == QtFatalMsg) {
         const std::string line = failureLine(message);
         std::fprintf(stderr, "%s\n", line.c_str());
-        // Nothing is open yet that needs closing, and Qt is half made: no destructors.
+        // Qt is half made, so no destructors: the kernel drops the lock, and the watcher puts
+        // back a mode switched before a second connection failed.
         std::_Exit(1);
     }
     Opening &o = opening();

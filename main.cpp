@@ -13,6 +13,7 @@
 #include "flow/quit_signals.hpp"
 #include "flow/services.hpp"
 #include "flow/sound_bank.hpp"
+#include "flow/standard_output.hpp"
 #include "flow/tarnix.hpp"
 #include "players/recall_file.hpp"
 #include "players/record_saving.hpp"
@@ -75,15 +76,31 @@ int main(int argc, char **argv)
     if (const auto status = slot::answerCommandLine(command)) {
         return *status;
     }
+    // Started with >&- or 2>&-, the lock file or the records would take the closed stream's
+    // place and receive the game's messages. Checked after --help and --version, whose
+    // answer to a closed output is a failure to report.
+    if (!slot::keepStandardStreamsOpen()) {
+        std::fprintf(stderr, "slots_tarnix: a closed standard stream could not be replaced\n");
+        return 1;
+    }
     // --help and --version answer on a bare console; only the game itself needs a display.
     if (!slot::displayAvailable(argc, argv)) {
         return 1;
     }
+    // From here a display that cannot be opened ends the game with one line, not Qt's abort.
+    slot::DisplayOpening opening(argc, argv);
     // Before anything touches the screen mode or the records, which a second copy leaves alone.
-    const slot::InstanceLock onlyCopy(slot::instanceLockCandidates(std::getenv("XDG_RUNTIME_DIR"),
-        std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"), ::getuid()));
+    // The lock lies beside the records, so every copy that would share them finds it.
+    const QString records = slot::SettingsRecordStore::userPath();
+    const QString recordsFolder = QFileInfo(records).absolutePath();
+    // On a first start the folder may not be there yet; a copy that found no folder must not
+    // lock elsewhere while a later one locks beside the records.
+    QDir().mkpath(recordsFolder);
+    const slot::InstanceLock onlyCopy(
+        slot::instanceLockCandidates(QFile::encodeName(recordsFolder).toStdString(), ::getuid()));
     if (onlyCopy.outcome() == slot::InstanceLock::Outcome::Held) {
         QApplication refused(argc, argv);
+        opening.release();
         showAlreadyRunning();
         return 1;
     }
@@ -93,6 +110,7 @@ int main(int argc, char **argv)
     }
     slot::StartPresentation presentation(argc, argv, command);
     QApplication app(argc, argv);
+    opening.release();
     presentation.applicationMade();
     slot::initAssets();
     QApplication::setFont(QFont(slot::cabinetFontFamily()));
@@ -101,7 +119,7 @@ int main(int argc, char **argv)
     slot::GameRng rng;
     slot::RealPacing pacing;
     slot::SoundBank sound;
-    slot::SettingsRecordStore store(slot::SettingsRecordStore::userPath());
+    slot::SettingsRecordStore store(records);
     slot::PlayerState player;
     slot::Services services { rng, pacing, sound };
     slot::FileRecallStorage recallFiles(slot::recallFolder());

@@ -5,9 +5,11 @@
 // The presentation at start-up: the only place that knows about Qt's scale factor.
 #include "display/presentation.hpp"
 
+#include "display/command_options.hpp"
 #include "display/font_check.hpp"
 #include "display/screen_mode.hpp"
 #include "flow/services.hpp"
+#include "flow/standard_output.hpp"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -64,7 +66,14 @@ present::CommandLine readCommandLine(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
     }
-    return present::parseCommandLine(args);
+    present::CommandLine cmd = present::parseCommandLine(args);
+    if (cmd.action != present::CommandLine::Action::refuse) {
+        if (auto unknown = present::unknownArgument(args)) {
+            cmd.action = present::CommandLine::Action::refuse;
+            cmd.error = std::move(*unknown);
+        }
+    }
+    return cmd;
 }
 
 std::optional<int> answerCommandLine(const present::CommandLine &cmd)
@@ -75,10 +84,10 @@ std::optional<int> answerCommandLine(const present::CommandLine &cmd)
         return std::nullopt;
     case Action::help:
         std::fputs(present::usageText().c_str(), stdout);
-        return 0;
+        return finishStandardOutput("slots_tarnix") ? 0 : 1;
     case Action::version:
         std::puts("slots_tarnix " TARNIX_VERSION);
-        return 0;
+        return finishStandardOutput("slots_tarnix") ? 0 : 1;
     case Action::refuse:
         std::fprintf(stderr, "%s\n", cmd.error.c_str());
         return 2;

@@ -17,25 +17,13 @@ namespace slot
 namespace
 {
 constexpr const char *kLockName = "slots_tarnix.lock";
-
-bool isSet(const char *value)
-{
-    return value != nullptr && *value != '\0';
-}
 } // namespace
 
-std::vector<std::string> instanceLockCandidates(
-    const char *runtimeDir, const char *configHome, const char *home, unsigned uid)
+std::vector<std::string> instanceLockCandidates(const std::string &recordsFolder, unsigned uid)
 {
     std::vector<std::string> paths;
-    if (isSet(runtimeDir)) {
-        paths.push_back(std::string(runtimeDir) + "/" + kLockName);
-    }
-    // The records' own folder, so that copies sharing a record file also share the lock.
-    if (isSet(configHome)) {
-        paths.push_back(std::string(configHome) + "/" + kLockName);
-    } else if (isSet(home)) {
-        paths.push_back(std::string(home) + "/.config/" + kLockName);
+    if (!recordsFolder.empty()) {
+        paths.push_back(recordsFolder + "/" + kLockName);
     }
     paths.push_back("/tmp/slots_tarnix-" + std::to_string(uid) + ".lock");
     return paths;

@@ -12,10 +12,10 @@
 namespace slot
 {
 
-// Where the lock may live, best first: the session's runtime folder, the folder of the records,
-// then /tmp with the user's id in the name. Empty variables are skipped.
-std::vector<std::string> instanceLockCandidates(
-    const char *runtimeDir, const char *configHome, const char *home, unsigned uid);
+// Where the lock may live, best first: beside the record file, so that every copy using those
+// records finds it whatever its session's environment (two logins, a launcher without a
+// session), then /tmp with the user's id in the name. An empty folder is skipped.
+std::vector<std::string> instanceLockCandidates(const std::string &recordsFolder, unsigned uid);
 
 // An advisory lock (flock) on a file: the kernel drops it when the process ends in any way,
 // kill -9 included, so a lock left behind by a killed copy is simply taken at the next start.

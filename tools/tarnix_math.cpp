@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // tarnix-math: the game's par sheet from its own rules, as JSON (or a table with --table).
+#include "flow/standard_output.hpp"
 #include "json_out.hpp"
 #include "math_args.hpp"
 #include "math_validate.hpp"
@@ -288,11 +289,8 @@ int runParsheet(const Args &a)
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int run(const Args &a)
 {
-    const Args a = parse(argc, argv, kUsage);
     if (a.command == "--help" || a.command == "help" || a.command == "-h") {
         std::fputs(kUsage, stdout);
         return 0;
@@ -316,4 +314,19 @@ int main(int argc, char **argv)
         return runParsheet(a);
     }
     fail("unknown command '" + a.command + "': use " + kCommandList);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const Args a = parse(argc, argv, kUsage);
+    // Checked before any work: with standard output closed, the --figure file would be given
+    // its descriptor and the figures would be written into the picture.
+    if (!standardOutputOpen()) {
+        std::fputs("tarnix-math: standard output is closed: nothing would be seen\n", stderr);
+        return 1;
+    }
+    const int status = run(a);
+    return finishStandardOutput("tarnix-math") ? status : 1;
 }

@@ -7,6 +7,7 @@
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"
 #include "display/twips.hpp"
+#include "flow/quit_signals.hpp"
 #include "gamble/double_panel.hpp"
 #include "gamble/gamble_rules.hpp"
 #include "players/options_window.hpp"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 
 using namespace slot;
 using namespace slot::test;
@@ -219,6 +221,10 @@ private slots:
         QTest::newRow("exit menu") << 0;
         QTest::newRow("close box") << 1;
         QTest::newRow("session end") << 2;
+        // From outside, given as the signal's negative: a closed terminal, a logout, Ctrl+C.
+        QTest::newRow("SIGHUP") << -SIGHUP;
+        QTest::newRow("SIGTERM") << -SIGTERM;
+        QTest::newRow("SIGINT") << -SIGINT;
     }
     void quittingMidFeaturePlaysTheFreeGamesItOwes()
     {
@@ -240,8 +246,13 @@ private slots:
             c.w->mnuexit->trigger();
         } else if (way == 1) {
             c.w->close();
-        } else {
+        } else if (way == 2) {
             c.w->sessionEnding();
+        } else {
+            // Wired as the game wires it; a signal without its handler would end the test.
+            QuitSignals quit([&c] { c.w->mnuexit_Click(); });
+            QVERIFY(::raise(-way) == 0);
+            QCoreApplication::processEvents();
         }
         QCOMPARE(c.ends, 1);
         QCOMPARE(c.rng.left(), std::size_t(0));

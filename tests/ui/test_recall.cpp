@@ -123,7 +123,7 @@ private slots:
         }
     }
 
-    void doesNothingInTheFeatureOrWhileAGameOrDrawRuns()
+    void doesNothingInTheFeatureWhileAGameOrDrawRunsOrWithTheGambleOpen()
     {
         Cabinet c(1000);
         c.script(scatterWindow(3));
@@ -160,6 +160,12 @@ private slots:
         g.w->pandouble->betred->click();
         g.pacing.onProcessEvents = nullptr;
         QVERIFY(tries > 0 && !opened);
+        // Between draws, with the gamble panel up, Recall is not offered either, as Options.
+        g.sound.played.clear();
+        g.w->mnurecall->trigger();
+        g.w->mnuplayer->trigger();
+        QVERIFY(!g.w->recallWindow && !g.w->optionsWindow && g.w->isEnabled());
+        QVERIFY(g.sound.played.empty());
         g.w->pandouble->cancelbet->click();
         // The gamble is in the game's entry once it has ended.
         g.w->mnurecall->trigger();

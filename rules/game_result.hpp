@@ -22,8 +22,9 @@ struct ResultPlan {
     bool timer1 = false; // winning-payline display
     bool winSoundStep = false; // the win-size sound step runs (outside the feature)
     int winSound = 0; // 101..115, 0 for none
-    // Scatters that would have extended the feature, refused because the games they add
-    // could win more than the credit can hold (awardFits); the game is played as any other.
+    // Scatters that would have started or extended the feature, refused because the games
+    // they add could win more than the credit can hold (awardFits); the game is played as
+    // any other.
     bool awardRefused = false;
 };
 

@@ -75,6 +75,11 @@ void Tarnix::takewin_Click()
     }
     // The feature's win is in the credit now; a crash must not take it back out.
     services.saveRecord(player);
+    if (awardRefused) {
+        awardRefused = false;
+        showLimit("Scatters could not add free games in this feature",
+            "(What they might win would not fit in the credit)");
+    }
 }
 
 } // namespace slot

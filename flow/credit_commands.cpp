@@ -54,6 +54,9 @@ void Tarnix::COINSIN_Click()
     KeyPreview = true;
     if (taken) {
         storeSettled();
+    } else {
+        // The credit (or the amount invested) is at the top of its range.
+        showLimit("Please lose some more first", "(Shouldn't take long !!!)");
     }
 }
 
@@ -71,13 +74,16 @@ void Tarnix::mnuquickcredit_Click()
         KeyPreview = true;
         if (taken) {
             storeSettled();
+            return;
         }
-        return;
     }
-    services.information("Slots_Tarnix",
-        "Sorry... You've reached the limit, \n"
-        "Please lose some more first\n"
-        "(Shouldn't take long !!!)");
+    showLimit("Please lose some more first", "(Shouldn't take long !!!)");
+}
+
+void Tarnix::showLimit(const char *why, const char *hint)
+{
+    services.information(
+        "Slots_Tarnix", std::string("Sorry... You've reached the limit, \n") + why + "\n" + hint);
 }
 
 void Tarnix::mnuzerocredit_Click()

@@ -98,7 +98,8 @@ void Tarnix::mnuplayer_Click()
 
 void Tarnix::mnurecall_Click()
 {
-    if (menuBlocked()) {
+    // As Options: with the gamble open the game it stakes has not settled into the recall yet.
+    if (menuBlocked() || !pandouble->isHidden()) {
         return;
     }
     services.sound.play(124);

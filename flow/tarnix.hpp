@@ -149,6 +149,8 @@ private:
     // or given up is stored at once, so a crash never takes it back.
     void storeSettled();
     bool menuBlocked() const;
+    // The limit box of Quick Credit, with its own second and third lines.
+    void showLimit(const char *why, const char *hint);
     void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);
@@ -162,6 +164,7 @@ private:
     int playDepth = 0; // a game is running (the payback check nests games)
     bool exitPending = false;
     bool ended = false;
+    bool awardRefused = false; // a retrigger was refused in this feature: told at the collect
     QHash<int, QPixmap> composites; // wild frames with a multiplier drawn over them
 };
 

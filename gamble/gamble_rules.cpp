@@ -58,9 +58,12 @@ void openGamble(MainState &s, PlayerState &p)
 
 bool betAllowed(const MainState &s, const PlayerState &p, GambleBet bet)
 {
-    const long long afterWin = static_cast<long long>(p.bank)
-        + static_cast<long long>(betFactor(bet)) * static_cast<long long>(s.atrisk);
-    return afterWin <= std::numeric_limits<Money>::max();
+    const long long won = static_cast<long long>(betFactor(bet)) * s.atrisk;
+    // TAKE WIN pays the win into the credit and counts it in Total Won in place of the stake.
+    const long long bankAfter = static_cast<long long>(p.bank) + won;
+    const long long totalAfter = static_cast<long long>(p.total) + won - s.gamblestake;
+    return bankAfter <= std::numeric_limits<Money>::max()
+        && totalAfter <= std::numeric_limits<Money>::max();
 }
 
 int drawGambleCard(MainState &s, Rng &rng)

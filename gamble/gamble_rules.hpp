@@ -42,7 +42,7 @@ int winSoundOf(GambleBet bet);
 // and it leaves the credit, which already holds it.
 void openGamble(MainState &s, PlayerState &p);
 
-// A draw would be refused when its win could not be paid out within 32 bits.
+// A draw is refused when its win could not be paid out, or counted in Total Won, within 32 bits.
 bool betAllowed(const MainState &s, const PlayerState &p, GambleBet bet);
 
 // Advances the history counter and draws a card, each suit at 1/4.

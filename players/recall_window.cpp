@@ -173,6 +173,17 @@ QPixmap RecallEntryView::cellPicture(Sym s, int size)
     return picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+QString RecallEntryView::awardCaption(const RecallGame &g, bool paidGame)
+{
+    // The feature's count includes the game that started it, so a trigger brings one free
+    // game fewer than it adds to the count (10, 20 or 30, as the pay table says). A retrigger
+    // is itself a free game already counted: every game it adds is one more to play.
+    if (paidGame) {
+        return QStringLiteral("%1 free games won").arg(g.freeGamesAwarded - 1);
+    }
+    return QStringLiteral("+%1 free games").arg(g.freeGamesAwarded);
+}
+
 void RecallEntryView::setEntry(const RecallEntry *e, int n, int count)
 {
     entry = e;
@@ -275,7 +286,7 @@ void RecallEntryView::paintEvent(QPaintEvent *)
         y += 17;
     }
     if (e.game.freeGamesAwarded > 0) {
-        p.drawText(QPoint(x, y), QStringLiteral("%1 free games won").arg(e.game.freeGamesAwarded));
+        p.drawText(QPoint(x, y), awardCaption(e.game, true));
     }
 
     y = kReelOrigin.y() + 3 * kCell + 30;
@@ -298,8 +309,7 @@ void RecallEntryView::paintEvent(QPaintEvent *)
             p.drawText(QPoint(tx, at.y() + 25), QStringLiteral("win %1").arg(credits(g.win)));
             p.drawText(QPoint(tx, at.y() + 39), QStringLiteral("x%1").arg(g.multiplier));
             if (g.freeGamesAwarded > 0) {
-                p.drawText(QPoint(at.x(), at.y() + 3 * kFreeCell + 13),
-                    QStringLiteral("+%1 free games").arg(g.freeGamesAwarded));
+                p.drawText(QPoint(at.x(), at.y() + 3 * kFreeCell + 13), awardCaption(g, false));
             }
         }
         y += freeRows(e) * kFreeBlockHeight;
@@ -362,50 +372,85 @@ void RecallSessionView::paintEvent(QPaintEvent *)
     paintChart(p, QRect(230, 4, width() - 234, height() - 8), m.credit);
 }
 
+ChartLayout RecallSessionView::chartLayout(
+    QRect area, const QFontMetrics &metrics, const std::vector<Money> &credit)
+{
+    ChartLayout c;
+    c.lo = *std::min_element(credit.begin(), credit.end());
+    c.hi = *std::max_element(credit.begin(), credit.end());
+    c.step = niceStep(std::max(1LL, c.hi - c.lo));
+    c.lo = static_cast<long long>(std::floor(static_cast<double>(c.lo) / c.step)) * c.step;
+    c.hi = static_cast<long long>(std::ceil(static_cast<double>(c.hi) / c.step)) * c.step;
+    if (c.hi == c.lo) {
+        c.hi = c.lo + c.step;
+    }
+    // The margins are as wide as the widest label of each side.
+    int left = metrics.horizontalAdvance(QStringLiteral("credits"));
+    int right = metrics.horizontalAdvance(QStringLiteral("dollars"));
+    for (long long v = c.lo; v <= c.hi; v += c.step) {
+        left = std::max(left, metrics.horizontalAdvance(credits(v)));
+        right = std::max(right, metrics.horizontalAdvance(QString::fromStdString(dollars(v))));
+    }
+    const int lineHeight = metrics.height();
+    // The top label stands clear of the headings above the plot.
+    c.plot = area.adjusted(left + 6, lineHeight * 3 / 2 + 2, -(right + 6), -(lineHeight + 4));
+    const double span = static_cast<double>(c.hi - c.lo);
+    for (long long v = c.lo; v <= c.hi; v += c.step) {
+        const int y = c.plot.bottom()
+            - static_cast<int>(std::lround(static_cast<double>(v - c.lo) / span * c.plot.height()));
+        c.labels.push_back({ QRect(area.left(), y - lineHeight / 2, left + 2, lineHeight),
+            credits(v), Qt::AlignRight | Qt::AlignVCenter });
+        c.labels.push_back({ QRect(c.plot.right() + 4, y - lineHeight / 2, right + 2, lineHeight),
+            QString::fromStdString(dollars(v)), Qt::AlignLeft | Qt::AlignVCenter });
+    }
+    const int games = static_cast<int>(credit.size()) - 1;
+    const QString played
+        = games == 1 ? QStringLiteral("1 game") : QStringLiteral("%1 games").arg(games);
+    const int below = c.plot.bottom() + 2;
+    c.labels.push_back({ QRect(c.plot.left(), below,
+                             metrics.horizontalAdvance(QStringLiteral("0")) + 2, lineHeight),
+        QStringLiteral("0"), Qt::AlignLeft });
+    const int playedWidth = metrics.horizontalAdvance(played) + 2;
+    c.labels.push_back({ QRect(c.plot.right() - playedWidth, below, playedWidth, lineHeight),
+        played, Qt::AlignRight });
+    return c;
+}
+
 void RecallSessionView::paintChart(QPainter &p, QRect area, const std::vector<Money> &credit)
 {
-    const QRect plot = area.adjusted(52, 18, -52, -22);
+    const QFontMetrics metrics = p.fontMetrics();
     p.setPen(Qt::white);
-    p.drawText(QRect(area.left(), area.top(), area.width(), 16), Qt::AlignCenter,
+    p.drawText(QRect(area.left(), area.top(), area.width(), metrics.height()), Qt::AlignCenter,
         QStringLiteral("Credit after each game"));
     p.setPen(QColor(160, 160, 200));
-    p.drawRect(plot);
-    p.drawText(QRect(area.left(), area.top(), 50, 16), Qt::AlignLeft, QStringLiteral("credits"));
-    p.drawText(
-        QRect(area.right() - 50, area.top(), 50, 16), Qt::AlignRight, QStringLiteral("dollars"));
+    p.drawText(area, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("credits"));
+    p.drawText(area, Qt::AlignRight | Qt::AlignTop, QStringLiteral("dollars"));
     if (credit.empty()) {
+        const QRect plot = area.adjusted(52, 18, -52, -22);
+        p.drawRect(plot);
         p.drawText(plot, Qt::AlignCenter, QStringLiteral("No games yet this session"));
         return;
     }
-    long long lo = *std::min_element(credit.begin(), credit.end());
-    long long hi = *std::max_element(credit.begin(), credit.end());
-    const long long step = niceStep(std::max(1LL, hi - lo));
-    lo = static_cast<long long>(std::floor(static_cast<double>(lo) / step)) * step;
-    hi = static_cast<long long>(std::ceil(static_cast<double>(hi) / step)) * step;
-    if (hi == lo) {
-        hi = lo + step;
-    }
+    const ChartLayout c = chartLayout(area, metrics, credit);
+    const QRect plot = c.plot;
+    p.drawRect(plot);
     const auto yOf = [&](long long v) {
         return plot.bottom()
-            - static_cast<double>(v - lo) / static_cast<double>(hi - lo) * plot.height();
+            - static_cast<double>(v - c.lo) / static_cast<double>(c.hi - c.lo) * plot.height();
     };
     const int games = static_cast<int>(credit.size()) - 1;
     const auto xOf = [&](int k) {
         return plot.left() + (games > 0 ? static_cast<double>(k) / games * plot.width() : 0.0);
     };
-    for (long long v = lo; v <= hi; v += step) {
+    p.setPen(QColor(60, 60, 110));
+    for (long long v = c.lo; v <= c.hi; v += c.step) {
         const int yy = static_cast<int>(std::lround(yOf(v)));
-        p.setPen(QColor(60, 60, 110));
         p.drawLine(plot.left() + 1, yy, plot.right() - 1, yy);
-        p.setPen(QColor(200, 200, 230));
-        p.drawText(
-            QRect(area.left(), yy - 8, 48, 16), Qt::AlignRight | Qt::AlignVCenter, credits(v));
-        p.drawText(QRect(plot.right() + 4, yy - 8, 48, 16), Qt::AlignLeft | Qt::AlignVCenter,
-            QString::fromStdString(dollars(v)));
     }
-    p.drawText(QRect(plot.left(), plot.bottom() + 2, 40, 16), Qt::AlignLeft, QStringLiteral("0"));
-    p.drawText(QRect(plot.right() - 80, plot.bottom() + 2, 80, 16), Qt::AlignRight,
-        QStringLiteral("%1 games").arg(games));
+    p.setPen(QColor(200, 200, 230));
+    for (const ChartLabel &label : c.labels) {
+        p.drawText(label.rect, static_cast<int>(label.align), label.text);
+    }
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
     for (int k = 0; k <= games; ++k) {

@@ -11,7 +11,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <vector>
 
+class QFontMetrics;
 class QPushButton;
 class QScrollArea;
 
@@ -35,6 +37,8 @@ public:
     static QRect cellRect(int reel, int row);
     // The picture a cell of the given size shows for a symbol.
     static QPixmap cellPicture(Sym s, int size);
+    // The free games a trigger (paidGame) or a retrigger brought.
+    static QString awardCaption(const RecallGame &g, bool paidGame);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -45,12 +49,29 @@ private:
     int number = 0, of = 0;
 };
 
+// Where the credit chart puts its plot and its labels: the margins grow with the widest label,
+// so a credit of ten digits is shown whole.
+struct ChartLabel {
+    QRect rect;
+    QString text;
+    Qt::Alignment align;
+};
+struct ChartLayout {
+    QRect plot;
+    long long lo = 0, hi = 0, step = 1; // the axis, in credits
+    std::vector<ChartLabel> labels; // credits on the left, dollars on the right, games below
+};
+
 // The session meters and the credit chart.
 class RecallSessionView : public QWidget
 {
     Q_OBJECT
 public:
     RecallSessionView(GameRecall &recall, int slot, QWidget *parent = nullptr);
+
+    // credit is not empty: the credit before the first game, then after each.
+    static ChartLayout chartLayout(
+        QRect area, const QFontMetrics &metrics, const std::vector<Money> &credit);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

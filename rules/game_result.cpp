@@ -5,6 +5,8 @@
 // A whole feature costs one stake: every counted game but the last is given its stake back.
 #include "rules/game_result.hpp"
 
+#include "rules/money_room.hpp"
+
 namespace slot
 {
 
@@ -43,11 +45,14 @@ int winSoundFor(Money w)
     return 115;
 }
 
-ResultPlan planResult(MainState &s, Rng &rng)
+ResultPlan planResult(MainState &s, const PlayerState &p, Rng &rng)
 {
     ResultPlan plan;
     plan.scatterAnimation = s.scatters > 1;
-    if (s.scatters >= 3) {
+    const int scatters = s.scatters > 5 ? 5 : s.scatters;
+    const int award = scatters >= 3 ? tables::freeSpinAward[static_cast<std::size_t>(scatters)] : 0;
+    plan.awardRefused = award > 0 && !awardFits(s, p, award);
+    if (award > 0 && !plan.awardRefused) {
         plan.trigger = true;
         plan.featureStarts = s.freespins < 1;
         // Every line, played or not; lineindex is left at 26 for the payline display.
@@ -68,8 +73,7 @@ ResultPlan planResult(MainState &s, Rng &rng)
         if (plan.featureStarts) {
             plan.music = tune == 1 ? 117 : 118;
         }
-        const int scatters = s.scatters > 5 ? 5 : s.scatters;
-        addTo(s.freespins, tables::freeSpinAward[static_cast<std::size_t>(scatters)]);
+        addTo(s.freespins, award);
         return plan; // a triggering game has no win-size sound
     }
     if (s.thiswin >= 1) {

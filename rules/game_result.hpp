@@ -22,10 +22,14 @@ struct ResultPlan {
     bool timer1 = false; // winning-payline display
     bool winSoundStep = false; // the win-size sound step runs (outside the feature)
     int winSound = 0; // 101..115, 0 for none
+    // Scatters that would have started or extended the feature, refused because the games
+    // they add could win more than the credit can hold (awardFits); the game is played as
+    // any other.
+    bool awardRefused = false;
 };
 
 // Decides the presentation and starts or extends the feature (freespins grows here).
-ResultPlan planResult(MainState &s, Rng &rng);
+ResultPlan planResult(MainState &s, const PlayerState &p, Rng &rng);
 
 // The win-size sound of a game outside the feature, 0 for no win.
 int winSoundFor(Money thiswin);

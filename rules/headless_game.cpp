@@ -17,7 +17,7 @@ GameReport playGame(MainState &s, PlayerState &p, Rng &rng, int index, const Gam
 {
     GameReport report;
     report.start = startPlay(s, p, index);
-    if (report.start == PlayStart::NotEnoughCredit) {
+    if (report.start != PlayStart::PaidGame && report.start != PlayStart::FreeGame) {
         return report;
     }
     clearBeforeSpin(s);
@@ -39,7 +39,7 @@ GameReport playGame(MainState &s, PlayerState &p, Rng &rng, int index, const Gam
         watch->stands(s, p);
     }
     settleHoldsAfterAnimation(s);
-    report.plan = planResult(s, rng);
+    report.plan = planResult(s, p, rng);
     report.settlement = settleResult(s, p);
     if (watch && watch->settled) {
         watch->settled(s, p);

@@ -5,6 +5,8 @@
 // A stake equal to the whole credit is allowed; only a larger one is refused.
 #include "rules/play.hpp"
 
+#include "rules/money_room.hpp"
+
 namespace slot
 {
 
@@ -28,7 +30,18 @@ PlayStart startPlay(MainState &s, const PlayerState &p, int index)
     if (index >= 1 && index <= 6) {
         s.betperline = tables::betPerButton[static_cast<std::size_t>(index)];
     }
-    return stakeOf(s) > p.bank ? PlayStart::NotEnoughCredit : PlayStart::PaidGame;
+    if (stakeOf(s) > p.bank) {
+        return PlayStart::NotEnoughCredit;
+    }
+    switch (playRoom(s, p)) {
+    case PlayRoom::CreditFull:
+        return PlayStart::CreditFull;
+    case PlayRoom::StatisticsFull:
+        return PlayStart::StatisticsFull;
+    case PlayRoom::Fits:
+        break;
+    }
+    return PlayStart::PaidGame;
 }
 
 void clearBeforeSpin(MainState &s)

@@ -14,6 +14,8 @@ enum class PlayStart {
     FreeGame, // a feature is running or waiting: no bet change, no credit check
     PaidGame,
     NotEnoughCredit,
+    CreditFull, // a win of this game could not fit in the credit (see playRoom)
+    StatisticsFull, // nor in Total Won or the other statistics
 };
 
 // Steps 1 to 5 of the Play command for bet button index (1..6).

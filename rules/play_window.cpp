@@ -27,11 +27,25 @@ void Tarnix::play_Click(int Index)
     if (!free) {
         services.sound.play(124);
     }
-    if (startPlay(state, player, Index) == PlayStart::NotEnoughCredit) {
+    const PlayStart start = startPlay(state, player, Index);
+    if (start == PlayStart::NotEnoughCredit) {
         services.sound.play(125);
         pannomoney->show();
         COINSIN->setEnabled(true);
         --playDepth;
+        return;
+    }
+    if (start == PlayStart::CreditFull || start == PlayStart::StatisticsFull) {
+        // Refused before anything moves: a win this game could bring would not fit.
+        if (start == PlayStart::CreditFull) {
+            showLimit(
+                "A win at this bet could not fit in the credit", "(Bet less, or use Zero Credit)");
+        } else {
+            showLimit(
+                "This player's statistics are full", "(Delete the player's details in Options)");
+        }
+        --playDepth;
+        endIfPending(); // a quit asked for while the box was up
         return;
     }
     COINSIN->setEnabled(false);

@@ -13,7 +13,8 @@ namespace slot
 
 void Tarnix::presentResult()
 {
-    const ResultPlan plan = planResult(state, services.rng);
+    const ResultPlan plan = planResult(state, player, services.rng);
+    awardRefused = awardRefused || plan.awardRefused;
     if (plan.scatterAnimation) {
         Timerscatters->start();
     }

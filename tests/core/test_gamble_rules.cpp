@@ -231,6 +231,23 @@ private slots:
         QCOMPARE(g.p.bank, kMax);
     }
 
+    // Nor one whose win Total Won could not count: TAKE WIN would lose it from the statistics.
+    void betsThatCouldOverflowTotalWonAreRefused()
+    {
+        // Total Won already counts the staked 1000; a red win adds 1000 more, a suit 3000.
+        Open g(1000, 5000, kMax - 1000);
+        QVERIFY(betAllowed(g.s, g.p, GambleBet::Red));
+        QVERIFY(!betAllowed(g.s, g.p, GambleBet::Spades));
+        g.p.total = kMax - 999;
+        QVERIFY(!betAllowed(g.s, g.p, GambleBet::Black));
+        g.p.total = kMax - 3000;
+        QVERIFY(betAllowed(g.s, g.p, suitBet(1)));
+        winDraw(g.s, GambleBet::Hearts);
+        takeGambleWin(g.s, g.p);
+        QCOMPARE(g.p.total, kMax);
+        QCOMPARE(g.p.bank, 4000 + 4000);
+    }
+
     void aStatisticAtItsLimitIsLeftAloneButTheWinIsPaid()
     {
         Open g(100, 1000, kMax - 50);

@@ -137,7 +137,7 @@ struct Table {
         }
         recall.resultStands(s, p);
         settleHoldsAfterAnimation(s);
-        planResult(s, rng);
+        planResult(s, p, rng);
         settleResult(s, p);
         recall.gameSettled(s, p);
         QVERIFY(!rng.exhausted);

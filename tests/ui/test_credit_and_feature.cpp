@@ -3,12 +3,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Coins, quick and zero credit, the space bar, and a whole feature through to its collect.
+#include "rules/money_room.hpp"
 #include "support/cabinet.hpp"
 
 #include <QTest>
+#include <limits>
 
 using namespace slot;
 using namespace slot::test;
+
+constexpr const char *kLimitBox = "Slots_Tarnix|Sorry... You've reached the limit, \n"
+                                  "Please lose some more first\n(Shouldn't take long !!!)";
+constexpr long long kMax = std::numeric_limits<Money>::max();
 
 class CreditAndFeature : public QObject
 {
@@ -82,10 +88,16 @@ private slots:
         QCOMPARE(c.player.amountinvested, taken ? invested + 20 : invested);
         QCOMPARE(c.w->PANELBANK->text(), QString::number(c.player.bank));
         QCOMPARE(c.saved.bank, taken ? bank + 20 : -1); // nothing changed, nothing to store
+        // A refused coin says so, in Quick Credit's words.
+        QCOMPARE(c.messages.size(), std::size_t(taken ? 0 : 1));
+        if (!taken) {
+            QCOMPARE(c.messages[0], std::string(kLimitBox));
+        }
         if (bank <= 45000) {
             c.w->mnuquickcredit->trigger();
             QCOMPARE(c.player.bank, bank);
             QCOMPARE(c.player.amountinvested, invested);
+            QCOMPARE(c.messages.back(), std::string(kLimitBox));
         }
     }
 
@@ -110,11 +122,79 @@ private slots:
         QCOMPARE(c.sound.played, (std::vector<int> { 124 }));
         QCOMPARE(c.messages.size(), std::size_t(refused ? 1 : 0));
         if (refused) {
-            QCOMPARE(c.messages[0],
-                std::string("Slots_Tarnix|Sorry... You've reached the limit, \n"
-                            "Please lose some more first\n(Shouldn't take long !!!)"));
+            QCOMPARE(c.messages[0], std::string(kLimitBox));
             QCOMPARE(c.w->PANELBANK->text(), QString::number(bank));
         }
+    }
+
+    // Above the ceiling the game is refused with the limit box and nothing moves; at it the
+    // game is played and its win is all in the credit, as Recall and the statistics say.
+    void aGamePastTheCeilingIsRefusedWithTheLimitBox()
+    {
+        const Stops s = *findWindow([](const Stops &w) {
+            return noWildIn(w) && evaluateWindow(w, 25).scatters == 0
+                && evaluateWindow(w, 25).lineUnits > 0;
+        });
+        MainState bet;
+        bet.linesplayed = 25;
+        bet.betperline = 1;
+        const auto ceiling = static_cast<Money>(kMax - largestReach(bet));
+        Cabinet c(ceiling + 1);
+        c.w->play(1)->click();
+        QCOMPARE(c.messages,
+            (std::vector<std::string> { "Slots_Tarnix|Sorry... You've reached the limit, \n"
+                                        "A win at this bet could not fit in the credit\n"
+                                        "(Bet less, or use Zero Credit)" }));
+        QCOMPARE(c.player.bank, ceiling + 1);
+        QCOMPARE(c.player.games, 0);
+        QCOMPARE(c.player.wager, 0);
+        QVERIFY(c.w->play(1)->isEnabled() && c.w->COINSIN->isEnabled());
+        QCOMPARE(c.services.recall->session(1).paidGames, 0);
+
+        c.player.total = kMax - 1000; // Total Won is nearly full too
+        c.w->play(1)->click();
+        QCOMPARE(c.messages.back(),
+            std::string("Slots_Tarnix|Sorry... You've reached the limit, \n"
+                        "This player's statistics are full\n"
+                        "(Delete the player's details in Options)"));
+        c.player.total = 0;
+
+        c.player.bank = ceiling;
+        c.script(s);
+        c.rng.keep();
+        c.w->play(1)->click();
+        QCOMPARE(c.messages.size(), std::size_t(2));
+        const Money win = c.w->state.thiswin;
+        QVERIFY(win > 0);
+        QCOMPARE(c.player.bank, ceiling - 25 + win);
+        QCOMPARE(c.services.recall->session(1).net(), static_cast<long long>(win) - 25);
+        QCOMPARE(c.player.total - c.player.wager, win - 25);
+    }
+
+    // A retrigger whose games could win more than the credit can hold is not added, and the
+    // player hears why when the feature is collected.
+    void aRefusedRetriggerIsToldAtTheCollect()
+    {
+        Cabinet c(1000);
+        c.script(scatterWindow(3));
+        c.rng.keep().tune(1);
+        c.w->play(1)->click();
+        // One credit more than the 20 games a retrigger would leave could win (24,300 each).
+        c.player.bank = static_cast<Money>(kMax - 20LL * 24300 - 250 + 1);
+        const Money bank = c.player.bank;
+        playFreeGame(c, scatterWindow(3));
+        QCOMPARE(c.w->state.freespins, Short(11));
+        for (int i = 2; i <= 10; ++i) {
+            playFreeGame(c, blankWindow());
+        }
+        QVERIFY(c.messages.empty());
+        c.w->takewin->click();
+        QCOMPARE(c.player.bank, bank - 25 + 250);
+        QCOMPARE(c.messages,
+            (std::vector<std::string> { "Slots_Tarnix|Sorry... You've reached the limit, \n"
+                                        "Scatters could not add free games in this feature\n"
+                                        "(What they might win would not fit in the credit)" }));
+        QCOMPARE(c.rng.left(), std::size_t(0));
     }
 
     void zeroCreditGivesUpTheCreditAndTheGamble()

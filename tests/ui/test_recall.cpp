@@ -11,6 +11,8 @@
 #include "players/recall_window.hpp"
 #include "support/cabinet.hpp"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTest>
 
@@ -123,7 +125,7 @@ private slots:
         }
     }
 
-    void doesNothingInTheFeatureOrWhileAGameOrDrawRuns()
+    void doesNothingInTheFeatureWhileAGameOrDrawRunsOrWithTheGambleOpen()
     {
         Cabinet c(1000);
         c.script(scatterWindow(3));
@@ -160,6 +162,12 @@ private slots:
         g.w->pandouble->betred->click();
         g.pacing.onProcessEvents = nullptr;
         QVERIFY(tries > 0 && !opened);
+        // Between draws, with the gamble panel up, Recall is not offered either, as Options.
+        g.sound.played.clear();
+        g.w->mnurecall->trigger();
+        g.w->mnuplayer->trigger();
+        QVERIFY(!g.w->recallWindow && !g.w->optionsWindow && g.w->isEnabled());
+        QVERIFY(g.sound.played.empty());
         g.w->pandouble->cancelbet->click();
         // The gamble is in the game's entry once it has ended.
         g.w->mnurecall->trigger();
@@ -168,6 +176,72 @@ private slots:
         QCOMPARE(e.gamble.ending, GambleEnding::TakeWin);
         QCOMPARE(e.gamble.draws.size(), std::size_t(1));
         QCOMPARE(e.creditAfter, g.player.bank);
+    }
+
+    // The pay table's 10, 20 and 30 free games: a trigger's caption and the list of free games
+    // give the same number, and a retrigger's caption the games it added to the list.
+    void theFreeGamesCaptionedAreTheFreeGamesListed()
+    {
+        Cabinet c(1000);
+        c.script(scatterWindow(4));
+        c.rng.keep().tune(1);
+        c.w->play(1)->click();
+        const auto freeGame = [&c](const Stops &s, bool retrigger) {
+            c.countOut();
+            c.script(s);
+            c.rng.multiplierDraw(25).keep();
+            if (retrigger) {
+                c.rng.tune(1);
+            }
+            c.w->Timerrespin_Timer();
+        };
+        for (int k = 1; c.w->state.freespinsdone < c.w->state.freespins; ++k) {
+            freeGame(k == 5 ? scatterWindow(3) : blankWindow(), k == 5);
+        }
+        c.w->takewin->click();
+        const RecallEntry &e = c.services.recall->ring(1).front();
+        QCOMPARE(RecallEntryView::awardCaption(e.game, true), QStringLiteral("20 free games won"));
+        QCOMPARE(
+            RecallEntryView::awardCaption(e.freeGames[4], false), QStringLiteral("+11 free games"));
+        QCOMPARE(e.freeGames.size(), std::size_t(20 + 11));
+    }
+
+    // The chart's labels are measured, so the credit's ten digits and its dollars are shown
+    // whole beside the plot; one game is "1 game".
+    void chartLabelsAreWholeAtAnyCredit_data()
+    {
+        QTest::addColumn<QList<int>>("credit");
+        QTest::newRow("small") << QList<int> { 1000, 975 };
+        QTest::newRow("one game near the top") << QList<int> { 2132887147, 2132887122 };
+        QTest::newRow("a wide swing") << QList<int> { 100, 2147483647, 2000000000, 5 };
+        QTest::newRow("below zero") << QList<int> { -2147483647, 0 };
+    }
+    void chartLabelsAreWholeAtAnyCredit()
+    {
+        QFETCH(QList<int>, credit);
+        const std::vector<Money> values(credit.begin(), credit.end());
+        QFont font = QApplication::font();
+        font.setPixelSize(11);
+        const QFontMetrics metrics(font);
+        const QRect area(230, 4, 406, 164);
+        const ChartLayout c = RecallSessionView::chartLayout(area, metrics, values);
+        QVERIFY(c.plot.width() > 100);
+        bool gamesShown = false;
+        for (const ChartLabel &label : c.labels) {
+            QVERIFY2(metrics.horizontalAdvance(label.text) <= label.rect.width(),
+                qPrintable(label.text));
+            QVERIFY2(label.rect.left() >= area.left() && label.rect.right() <= area.right(),
+                qPrintable(label.text));
+            if (label.rect.top() < c.plot.bottom()) {
+                // Beside the plot, not over it.
+                QVERIFY(label.rect.right() < c.plot.left() || label.rect.left() > c.plot.right());
+            }
+            gamesShown = gamesShown
+                || label.text
+                    == (values.size() == 2 ? QStringLiteral("1 game")
+                                           : QStringLiteral("%1 games").arg(values.size() - 1));
+        }
+        QVERIFY(gamesShown);
     }
 
     void deletingTheDetailsClearsTheSlotsRecall()

@@ -194,9 +194,9 @@ std::optional<std::string_view> takeLine(std::string_view &text)
 
 bool validDraw(const std::vector<long long> &v)
 {
-    return v.size() == 4 && v[0] >= 0 && v[0] <= static_cast<int>(GambleBet::Spades) && v[1] >= 1
-        && v[1] <= 4 && (v[2] == 0 || v[2] == 1) && v[3] >= 0
-        && v[3] <= std::numeric_limits<Money>::max();
+    return v.size() == 5 && v[4] >= 0 && v[4] <= 10 && v[0] >= 0
+        && v[0] <= static_cast<int>(GambleBet::Spades) && v[1] >= 1 && v[1] <= 4
+        && (v[2] == 0 || v[2] == 1) && v[3] >= 0 && v[3] <= std::numeric_limits<Money>::max();
 }
 
 } // namespace
@@ -243,7 +243,7 @@ std::string encodeJournal(const JournalEntry &entry)
         const JournalDraw &d = entry.draws[i];
         w.out += "draw" + std::to_string(i + 1) + ' ' + std::to_string(static_cast<int>(d.bet))
             + ' ' + std::to_string(d.card) + ' ' + (d.won ? "1" : "0") + ' '
-            + std::to_string(d.stake) + '\n';
+            + std::to_string(d.stake) + ' ' + std::to_string(d.history) + '\n';
     }
     w.out += std::string("offered ") + (entry.offered ? "1" : "0") + '\n';
     w.out += std::string("table ") + (entry.table ? "1" : "0") + '\n';
@@ -330,7 +330,8 @@ std::optional<JournalEntry> decodeJournal(std::string_view text)
             return std::nullopt;
         }
         e.draws.push_back({ static_cast<GambleBet>(d->second[0]), static_cast<int>(d->second[1]),
-            d->second[2] == 1, static_cast<Money>(d->second[3]) });
+            d->second[2] == 1, static_cast<Money>(d->second[3]),
+            static_cast<Short>(d->second[4]) });
     }
     Reader r { lines };
     eachField(e.state, r);

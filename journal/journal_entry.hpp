@@ -36,6 +36,7 @@ struct JournalDraw {
     int card = 0;
     bool won = false;
     Money stake = 0; // at risk when the card was drawn
+    Short history = 0; // historycount once the card was drawn: its place in the history strip
     bool operator==(const JournalDraw &) const = default;
 };
 

@@ -192,7 +192,7 @@ void JournalledGame::draw(GambleBet bet)
         return;
     }
     const int card = drawGambleCard(s, rng);
-    const JournalDraw d { bet, card, betWins(bet, card), s.atrisk };
+    const JournalDraw d { bet, card, betWins(bet, card), s.atrisk, s.historycount };
     journal.cardDecided(d);
     journal.commit(JournalPhase::GambleDrawn, s, p, rng, recall);
     applyDraw(d);

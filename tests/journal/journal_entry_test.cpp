@@ -39,7 +39,7 @@ JournalEntry playedEntry()
     e.rng = rng.saveState();
     e.state = g.s;
     e.player = g.p;
-    e.draws = { { GambleBet::Red, 1, true, 40 }, { GambleBet::Spades, 2, false, 80 } };
+    e.draws = { { GambleBet::Red, 1, true, 40, 9 }, { GambleBet::Spades, 2, false, 80, 10 } };
     e.recall = recall.slotState(3);
     e.recall.newestInSession = true;
     e.offered = true;

@@ -72,7 +72,6 @@ void Tarnix::mnuzerocredit_Click()
     // A win given up with the credit must not be gambled afterwards.
     doublebutton->setEnabled(false);
     storeSettled();
-    journalCommit(JournalPhase::Idle); // nor after a crash
 }
 
 bool Tarnix::Form_KeyPress(int key, const QString &text)

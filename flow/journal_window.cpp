@@ -35,18 +35,30 @@ void Tarnix::journalAfterGame()
     if (state.freespins > 0) {
         return; // the feature's money settles at its collect
     }
-    journalSettle(doublebutton->isEnabled());
+    const auto save = [this](const PlayerState &p) { return saveRecordChecked(p); };
+    services.journal->settleGame(player, save);
+}
+
+void Tarnix::journalClose()
+{
+    if (!gameRunning() && state.freespins < 1 && pandouble->isHidden()) {
+        services.journal->closeBeforeRecord(
+            state, player, services.rng, *services.recall, doublebutton->isEnabled());
+    }
+}
+
+bool Tarnix::saveRecordChecked(const PlayerState &p)
+{
+    if (services.saveRecordChecked) {
+        return services.saveRecordChecked(p);
+    }
+    services.saveRecord(p);
+    return true;
 }
 
 void Tarnix::journalSettle(bool offered, bool table)
 {
-    const auto save = [this](const PlayerState &p) {
-        if (services.saveRecordChecked) {
-            return services.saveRecordChecked(p);
-        }
-        services.saveRecord(p);
-        return true;
-    };
+    const auto save = [this](const PlayerState &p) { return saveRecordChecked(p); };
     services.journal->settle(player, services.rng, offered, save, *services.recall, state, table);
 }
 

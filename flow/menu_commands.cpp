@@ -89,7 +89,7 @@ void Tarnix::mnuplayer_Click()
     }
     services.sound.play(124);
     doublebutton->setEnabled(false);
-    journalCommit(JournalPhase::Idle); // the double-up is no longer offered
+    journalClose(); // the double-up is no longer offered
     setEnabled(false);
     auto *options = new frmtarnixoptions(*this, player, services);
     optionsWindow = options;
@@ -143,6 +143,7 @@ void Tarnix::storeSettled()
     if (ended || gameRunning() || drawRunning() || !pandouble->isHidden() || state.freespins > 0) {
         return;
     }
+    journalClose();
     services.saveRecord(player);
 }
 

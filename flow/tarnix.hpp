@@ -164,6 +164,8 @@ private:
     void journalCommit(JournalPhase phase, bool offered = false, bool table = true);
     void journalAfterGame(); // a settled game: the feature's next step, or the record
     void journalSettle(bool offered, bool table = true);
+    void journalClose(); // before the record changes at rest
+    bool saveRecordChecked(const PlayerState &p);
     void resumeJournal();
     void resumeGame(const JournalEntry &entry);
     void showFeatureScreen();

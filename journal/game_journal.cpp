@@ -20,6 +20,7 @@ bool GameJournal::commit(JournalPhase next, const MainState &s, const PlayerStat
     const Rng &rng, GameRecall &recall, bool offered, bool table)
 {
     phase = next;
+    offeredInEntry = offered;
     if (!store) {
         return false;
     }
@@ -58,6 +59,22 @@ bool GameJournal::settle(const PlayerState &p, const Rng &rng, bool offered,
     return commit(JournalPhase::Idle, s, p, rng, recall, offered, table);
 }
 
+bool GameJournal::settleGame(
+    const PlayerState &p, const std::function<bool(const PlayerState &)> &saveRecord)
+{
+    draws.clear();
+    return saveRecord(p);
+}
+
+bool GameJournal::closeBeforeRecord(
+    const MainState &s, const PlayerState &p, const Rng &rng, GameRecall &recall, bool offered)
+{
+    if (phase == JournalPhase::Idle && offered == offeredInEntry) {
+        return true;
+    }
+    return commit(JournalPhase::Idle, s, p, rng, recall, offered);
+}
+
 GameJournal::AtStart GameJournal::atStart(Rng &rng)
 {
     AtStart found;
@@ -91,6 +108,7 @@ GameJournal::AtStart GameJournal::atStart(Rng &rng)
     if (found.resume) {
         draws = found.resume->draws;
         phase = found.resume->phase;
+        offeredInEntry = found.resume->offered;
     }
     return found;
 }

@@ -33,6 +33,16 @@ public:
         const std::function<bool(const PlayerState &)> &saveRecord, GameRecall &recall,
         const MainState &s, bool table = true);
 
+    // A paid game's end: the record only, which stays off the spin's time. The open entry
+    // holds the settled game whole, so a crash before the next entry finishes it again to the
+    // same credit; closeBeforeRecord closes it before anything else changes the record.
+    bool settleGame(
+        const PlayerState &p, const std::function<bool(const PlayerState &)> &saveRecord);
+    // Before a coin, a credit command or the options change the record: an open entry would
+    // otherwise put the old credit back after a crash.
+    bool closeBeforeRecord(
+        const MainState &s, const PlayerState &p, const Rng &rng, GameRecall &recall, bool offered);
+
     // The open gamble's card history, kept with every entry while the gamble lasts.
     void gambleOpened() { draws.clear(); }
     void cardDecided(const JournalDraw &draw) { draws.push_back(draw); }
@@ -57,6 +67,7 @@ private:
     std::uint64_t sequence = 0;
     std::vector<JournalDraw> draws;
     JournalPhase phase = JournalPhase::Idle;
+    bool offeredInEntry = false;
 };
 
 // Whether an entry leaves something for the next start to do: a game in progress, or after a

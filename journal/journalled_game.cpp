@@ -66,6 +66,7 @@ bool JournalledGame::start()
 
 bool JournalledGame::storeMoneyIn()
 {
+    journal.closeBeforeRecord(s, p, rng, recall, offered);
     return disk.saveRecord(p);
 }
 
@@ -97,12 +98,8 @@ void JournalledGame::zeroCredit()
     }
     addTo(p.amountinvested, -static_cast<long long>(p.bank));
     p.bank = 0;
+    offered = false; // a win given up with the credit is not gambled after a restart either
     storeMoneyIn();
-    // A win given up with the credit must not be gambled after a restart either.
-    if (offered) {
-        offered = false;
-        journal.commit(JournalPhase::Idle, s, p, rng, recall, false);
-    }
 }
 
 void JournalledGame::play(int lines, int index)
@@ -158,7 +155,7 @@ void JournalledGame::afterSettlement(Settlement settled)
         return;
     }
     offered = settled == Settlement::PaidWin && s.thiswin > 0;
-    journal.settle(p, rng, offered, disk.saveRecord, recall, s);
+    journal.settleGame(p, disk.saveRecord);
 }
 
 void JournalledGame::collect()

@@ -15,6 +15,8 @@ namespace slot
 namespace
 {
 const char *const kResumedNote = "The game in progress when slots_tarnix stopped has been resumed.";
+const char *const kUnwrittenNote = "The journal of the game in progress cannot be written in "
+                                   "the state folder; a crash now could cost the game in progress.";
 const char *const kDamagedNote = "A journal of a game in progress could not be read; it was kept "
                                  "as .damaged and the record was left as it was.";
 } // namespace
@@ -28,6 +30,16 @@ void Tarnix::journalCommit(JournalPhase phase, bool offered, bool table)
         return;
     }
     services.journal->commit(phase, state, player, services.rng, *services.recall, offered, table);
+    tellIfUnjournalled();
+}
+
+void Tarnix::tellIfUnjournalled()
+{
+    // Play goes on, as it does when the record cannot be stored; the next entry tries again.
+    if (services.journal->lastWriteFailed() && !journalFailureTold) {
+        journalFailureTold = true;
+        services.note(kUnwrittenNote);
+    }
 }
 
 void Tarnix::journalAfterGame()
@@ -44,6 +56,7 @@ void Tarnix::journalClose()
     if (!gameRunning() && state.freespins < 1 && pandouble->isHidden()) {
         services.journal->closeBeforeRecord(
             state, player, services.rng, *services.recall, doublebutton->isEnabled());
+        tellIfUnjournalled();
     }
 }
 
@@ -60,6 +73,7 @@ void Tarnix::journalSettle(bool offered, bool table)
 {
     const auto save = [this](const PlayerState &p) { return saveRecordChecked(p); };
     services.journal->settle(player, services.rng, offered, save, *services.recall, state, table);
+    tellIfUnjournalled();
 }
 
 void Tarnix::resumeJournal()
@@ -116,7 +130,9 @@ void Tarnix::resumeGame(const JournalEntry &e)
     case JournalPhase::Settled:
         journalSettle(e.offered, e.table);
         doublebutton->setEnabled(e.offered);
-        showWin(state.lastcollect);
+        if (e.offered) {
+            showWin(state.lastcollect); // the collect, offered to the double-up again
+        }
         return;
     case JournalPhase::Stands:
         ++playDepth;

@@ -165,6 +165,7 @@ private:
     void journalAfterGame(); // a settled game: the feature's next step, or the record
     void journalSettle(bool offered, bool table = true);
     void journalClose(); // before the record changes at rest
+    void tellIfUnjournalled();
     bool saveRecordChecked(const PlayerState &p);
     void resumeJournal();
     void resumeGame(const JournalEntry &entry);
@@ -174,6 +175,7 @@ private:
     int playDepth = 0; // a game is running (the payback check nests games)
     bool exitPending = false;
     bool ended = false;
+    bool journalFailureTold = false;
     QHash<int, QPixmap> composites; // wild frames with a multiplier drawn over them
 };
 

@@ -42,7 +42,8 @@ bool GameJournal::commit(JournalPhase next, const MainState &s, const PlayerStat
         e.draws = draws;
         e.recall.ring = ring.ring;
     }
-    return store->write(e.slot, encodeJournal(e));
+    writeFailed = !store->write(e.slot, encodeJournal(e));
+    return !writeFailed;
 }
 
 bool GameJournal::settle(const PlayerState &p, const Rng &rng, bool offered,

@@ -48,6 +48,8 @@ public:
     void cardDecided(const JournalDraw &draw) { draws.push_back(draw); }
     const std::vector<JournalDraw> &gambleDraws() const { return draws; }
     bool isOpen() const { return phase != JournalPhase::Idle; }
+    // The last entry did not reach the disk (a full disk, a read-only state folder).
+    bool lastWriteFailed() const { return writeFailed; }
 
     struct AtStart {
         std::optional<JournalEntry> resume; // a game in progress, or a double-up still offered
@@ -68,6 +70,7 @@ private:
     std::vector<JournalDraw> draws;
     JournalPhase phase = JournalPhase::Idle;
     bool offeredInEntry = false;
+    bool writeFailed = false;
 };
 
 // Whether an entry leaves something for the next start to do: a game in progress, or after a

@@ -8,9 +8,11 @@
 #include "flow/tarnix.hpp"
 #include "gamble/double_panel.hpp"
 #include "journal/game_journal.hpp"
+#include "players/options_window.hpp"
 #include "support/fakes.hpp"
 
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -29,6 +31,7 @@ struct Disk {
     std::map<int, PlayerState> records;
     std::function<bool(const JournalEntry &)> cutAfter;
     bool cut = false;
+    bool full = false; // every journal write fails
     Disk()
     {
         records[1].bank = 20000;
@@ -46,6 +49,9 @@ struct CuttingStore final : JournalStore {
     {
         if (d.cut) {
             return true;
+        }
+        if (d.full) {
+            return false;
         }
         const bool ok = d.files.write(slot, bytes);
         const auto entry = decodeJournal(bytes);
@@ -237,6 +243,34 @@ private slots:
         QCOMPARE(c.notes.size(), std::size_t { 1 });
         QVERIFY(!c.w->gameRunning());
         QVERIFY(sameMoney(crashed.records[1], d.records[1]));
+    }
+
+    // Delete details leaves nothing of the slot's game to resume, also at rest with a win offered.
+    void deleteDetailsClearsTheSlotsJournal()
+    {
+        Disk d;
+        Run a(d, kSeed);
+        a.playUntil([&a] { return a.w->doublebutton->isEnabled(); });
+        QVERIFY(QFile::exists(QString::fromStdString(d.files.pathOf(1))));
+        a.w->mnuplayer_Click();
+        QVERIFY(a.w->optionsWindow);
+        a.w->optionsWindow->Btndeletedetails->click();
+        QVERIFY(!QFile::exists(QString::fromStdString(d.files.pathOf(1))));
+        a.w->optionsWindow->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A full disk is told once; play goes on and the record is still stored.
+    void aJournalThatCannotBeWrittenIsToldOnce()
+    {
+        Disk d;
+        d.full = true;
+        Run a(d, kSeed);
+        int games = 0;
+        a.playUntil([&games] { return ++games > 5; });
+        QCOMPARE(a.notes.size(), std::size_t { 1 });
+        QVERIFY(a.notes.front().find("cannot be written") != std::string::npos);
+        QCOMPARE(d.records[1].bank, a.player.bank);
     }
 
     void aJournalThatCannotBeReadIsToldOnceAndLeavesTheRecord()

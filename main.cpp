@@ -15,6 +15,7 @@
 #include "flow/sound_bank.hpp"
 #include "flow/standard_output.hpp"
 #include "flow/tarnix.hpp"
+#include "journal/journal_store.hpp"
 #include "players/recall_file.hpp"
 #include "players/record_saving.hpp"
 #include "players/record_store.hpp"
@@ -145,6 +146,19 @@ int main(int argc, char **argv)
             box->show();
         });
     services.saveRecord = [&saving](const slot::PlayerState &p) { saving(p); };
+    // The journal of the game in progress lives beside the recall files.
+    slot::FileJournalStore journalFiles(slot::recallFolder());
+    services.journal = std::make_shared<slot::GameJournal>(&journalFiles);
+    services.saveRecordChecked = [&saving](const slot::PlayerState &p) { return saving(p); };
+    services.note = [&cabinet](const std::string &text) {
+        std::fprintf(stderr, "slots_tarnix: %s\n", text.c_str());
+        // One calm line beside the cabinet; play goes on without an answer.
+        auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("slots_tarnix"),
+            QString::fromStdString(text), QMessageBox::Ok, cabinet);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    };
     services.loadRecordResetting
         = [&store](int slot, slot::PlayerState &p) { store.loadResetting(slot, p); };
     services.readName = [&store](int slot) { return store.readName(slot); };

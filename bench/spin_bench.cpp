@@ -10,13 +10,16 @@
 #include "display/presentation.hpp"
 #include "flow/sound_out.hpp"
 #include "flow/tarnix.hpp"
+#include "journal/journal_store.hpp"
 #include "rules/reel_motion.hpp"
 #include "rules/rng.hpp"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <sys/resource.h>
@@ -63,7 +66,8 @@ public:
     }
 };
 
-void spinRatio(slot::Tarnix &w, slot::PlayerState &player, int reelspeed, int games)
+void spinRatio(
+    slot::Tarnix &w, slot::PlayerState &player, int reelspeed, int games, const char *label = "")
 {
     player.reelspeed = static_cast<slot::Short>(reelspeed);
     double wall = 0, slept = 0;
@@ -84,8 +88,8 @@ void spinRatio(slot::Tarnix &w, slot::PlayerState &player, int reelspeed, int ga
         ++measured;
     }
     std::printf(
-        "reelspeed %2d: %d spins, wall %.1f ms per spin, frame sleeps %.1f ms, ratio %.4f\n",
-        reelspeed, measured, wall / measured, slept / measured, wall / slept);
+        "%sreelspeed %2d: %d spins, wall %.1f ms per spin, frame sleeps %.1f ms, ratio %.4f\n",
+        label, reelspeed, measured, wall / measured, slept / measured, wall / slept);
 }
 
 } // namespace
@@ -133,5 +137,15 @@ int main(int argc, char **argv)
         static_cast<double>(idle.elapsed()) / 1000.0);
     spinRatio(w, player, 1, games);
     spinRatio(w, player, 10, games / 3 + 1);
+    // The same spins with the crash journal written on the disk of the state folder (or the
+    // folder TARNIX_JOURNAL_BENCH names), flushes included.
+    const QString home = qEnvironmentVariable("TARNIX_JOURNAL_BENCH", QDir::homePath());
+    QTemporaryDir journalDir(home + QStringLiteral("/tarnix-spin-journal-XXXXXX"));
+    if (journalDir.isValid()) {
+        slot::FileJournalStore journalFiles(journalDir.path().toStdString());
+        services.journal = std::make_shared<slot::GameJournal>(&journalFiles);
+        spinRatio(w, player, 1, games, "journalled ");
+        services.journal = std::make_shared<slot::GameJournal>();
+    }
     return 0;
 }

@@ -55,6 +55,7 @@ void Tarnix::takewin_Click()
     showWin(state.winmeter);
     collectWinmeter(state, player);
     services.recall->featureCollected(state, player);
+    journalCommit(JournalPhase::Settled, true);
     refreshCredit();
     spinsleft->hide();
     play.each([](PictureButton *b) {
@@ -74,7 +75,7 @@ void Tarnix::takewin_Click()
         b->setFocus();
     }
     // The feature's win is in the credit now; a crash must not take it back out.
-    services.saveRecord(player);
+    journalSettle(true);
     if (awardRefused) {
         awardRefused = false;
         showLimit("Scatters could not add free games in this feature",

@@ -4,6 +4,7 @@
 
 // Lines, coins, quick and zero credit, and the space bar that repeats the last bet.
 #include "display/pacing.hpp"
+#include "flow/money_in.hpp"
 #include "flow/sound_out.hpp"
 #include "flow/tarnix.hpp"
 
@@ -11,27 +12,6 @@
 
 namespace slot
 {
-
-namespace
-{
-constexpr Money kQuickCredit = 5000;
-constexpr Money kQuickCreditLimit = 50000;
-constexpr Money kCoin = 20;
-
-// Money put in goes into the credit and the amount invested together or not at all, so the two
-// never tell different stories at the top of their range.
-bool putIn(PlayerState &player, Money amount)
-{
-    const auto bank = checkedAdd(player.bank, amount);
-    const auto invested = checkedAdd(player.amountinvested, amount);
-    if (!bank || !invested) {
-        return false;
-    }
-    player.bank = *bank;
-    player.amountinvested = *invested;
-    return true;
-}
-} // namespace
 
 void Tarnix::payline_Click(int Index)
 {

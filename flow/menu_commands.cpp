@@ -89,6 +89,7 @@ void Tarnix::mnuplayer_Click()
     }
     services.sound.play(124);
     doublebutton->setEnabled(false);
+    journalClose(); // the double-up is no longer offered
     setEnabled(false);
     auto *options = new frmtarnixoptions(*this, player, services);
     optionsWindow = options;
@@ -138,9 +139,12 @@ void Tarnix::storeSettled()
 {
     // Mid-game the stake is out and the win not yet in; with the gamble open the stake is
     // out of the credit. The save after the last settled game is the better record then.
-    if (ended || gameRunning() || drawRunning() || !pandouble->isHidden()) {
+    // In the feature the statistics count free games' wins the credit has yet to receive;
+    // the journal holds the feature until its collect stores both.
+    if (ended || gameRunning() || drawRunning() || !pandouble->isHidden() || state.freespins > 0) {
         return;
     }
+    journalClose();
     services.saveRecord(player);
 }
 
@@ -161,7 +165,8 @@ void Tarnix::endProgram()
     const GameWatch watch = services.recall->watcher();
     settleBeforeQuit(state, player, gambleOpen, services.rng, &watch);
     services.recall->quitSettled(state, gambleOpen, atrisk, player);
-    services.saveRecord(player);
+    journalCommit(JournalPhase::Settled, false, false);
+    journalSettle(false, false);
     services.restoreRes();
     ended = true;
     qApp->removeEventFilter(this);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "flow/game_state.hpp"
+#include "journal/game_journal.hpp"
 #include "players/game_recall.hpp"
 
 #include <functional>
@@ -45,6 +46,13 @@ struct Services {
         = [](const std::string &, const std::string &) {};
     // The last games of each slot; kept in memory only unless the program gives it a store.
     std::shared_ptr<GameRecall> recall = std::make_shared<GameRecall>();
+    // The crash journal of the game in progress; keeps nothing unless given a store.
+    std::shared_ptr<GameJournal> journal = std::make_shared<GameJournal>();
+    // saveRecord with its answer, for the journal: it stays open while the record is unsaved.
+    // Empty: a save is taken as done.
+    std::function<bool(const PlayerState &)> saveRecordChecked = {};
+    // A short note that needs no answer: a resumed game, a journal that could not be read.
+    std::function<void(const std::string &text)> note = [](const std::string &) {};
 };
 
 } // namespace slot

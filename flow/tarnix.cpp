@@ -99,6 +99,8 @@ bool Tarnix::Form_Load()
     if (auto *first = play(1)) {
         first->setFocus();
     }
+    // Only after a crash is there anything to resume; a normal start is unchanged.
+    resumeJournal();
     return true;
 }
 

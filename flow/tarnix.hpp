@@ -158,13 +158,27 @@ private:
     void gambleWon(GambleBet bet);
     void gambleLost(GambleBet bet);
     void giveBackTheCabinet(); // the end of a gamble, won or lost: buttons, keys, record
+    void showGamblePanel();
+    void revealCard(GambleBet bet, int card);
 
+    // The crash journal's hooks (journal_window.cpp).
+    void showStandingResult(); // a result that stood: reels, money, presentation
+    void journalCommit(JournalPhase phase, bool offered = false, bool table = true);
+    void journalAfterGame(); // a settled game: the feature's next step, or the record
+    void journalSettle(bool offered, bool table = true);
+    void journalClose(); // before the record changes at rest
+    void tellIfUnjournalled();
+    bool saveRecordChecked(const PlayerState &p);
+    void resumeJournal();
+    void resumeGame(const JournalEntry &entry);
+    void showFeatureScreen();
     Services &services;
     bool KeyPreview = true;
     int playDepth = 0; // a game is running (the payback check nests games)
     bool exitPending = false;
     bool ended = false;
     bool awardRefused = false; // a retrigger was refused in this feature: told at the collect
+    bool journalFailureTold = false;
     QHash<int, QPixmap> composites; // wild frames with a multiplier drawn over them
 };
 

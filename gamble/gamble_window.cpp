@@ -26,8 +26,18 @@ void Tarnix::doublebutton_Click()
     if (gameRunning() || !pandouble->isHidden()) {
         return;
     }
-    DoublePanel &g = *pandouble;
     services.sound.play(124);
+    openGamble(state, player);
+    services.recall->gambleOpened(state, player);
+    services.journal->gambleOpened();
+    journalCommit(JournalPhase::GambleOpen);
+    showGamblePanel();
+}
+
+// The panel with the stake at risk; a resumed gamble shows it the same way.
+void Tarnix::showGamblePanel()
+{
+    DoublePanel &g = *pandouble;
     g.showCard(5);
     g.showSuitFaces();
     flasher.each([](QLabel *cell) { cell->hide(); });
@@ -44,8 +54,6 @@ void Tarnix::doublebutton_Click()
     g.gamblelose->hide();
     payline.each([](PictureButton *b) { b->setEnabled(false); });
     play.each([](PictureButton *b) { b->setEnabled(false); });
-    openGamble(state, player);
-    services.recall->gambleOpened(state, player);
     showWin(state.atrisk);
     g.lblblackred->show();
     g.lblsuit->show();
@@ -65,6 +73,8 @@ void Tarnix::cancelbet_Click()
     pandouble->hide();
     doublebutton->setEnabled(false);
     takeGambleWin(state, player);
+    services.recall->gambleEnded(state, player);
+    journalCommit(JournalPhase::Settled);
     services.sound.play(107);
     refreshCredit();
     LABWIN->setText(QString::fromStdString(plainCredits(state.atrisk)));
@@ -98,6 +108,16 @@ void Tarnix::gambleDraw(GambleBet bet)
     services.sound.play(124);
     g.hideBanner(g.gamblewin);
     const int card = drawGambleCard(state, services.rng);
+    services.journal->cardDecided(
+        { bet, card, betWins(bet, card), state.atrisk, state.historycount });
+    journalCommit(JournalPhase::GambleDrawn); // before the card is shown
+    revealCard(bet, card);
+}
+
+void Tarnix::revealCard(GambleBet bet, int card)
+{
+    DoublePanel &g = *pandouble;
+    g.drawRunning = true;
     g.setRisk(state.atrisk);
     g.recordCard(state.historycount, card);
     g.showCard(card);
@@ -172,7 +192,7 @@ void Tarnix::giveBackTheCabinet()
     KeyPreview = true;
     services.recall->gambleEnded(state, player);
     // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
-    services.saveRecord(player);
+    journalSettle(false);
 }
 
 } // namespace slot

@@ -239,7 +239,7 @@ void GameRecall::gambleEnded(const MainState &s, const PlayerState &p)
 GameWatch GameRecall::watcher()
 {
     return { [this](const MainState &s, const PlayerState &p) { resultStands(s, p); },
-             [this](const MainState &s, const PlayerState &p) { gameSettled(s, p); } };
+        [this](const MainState &s, const PlayerState &p) { gameSettled(s, p); } };
 }
 
 void GameRecall::quitSettled(
@@ -277,6 +277,23 @@ void GameRecall::clearSlot(int n)
     s.session = SessionMeters {};
     s.newestInSession = false;
     s.newestCounted = false;
+    store(n, s);
+}
+
+RecallSlotState GameRecall::slotState(int n)
+{
+    const Slot &s = slot(n);
+    return { s.ring, s.newestInSession, s.newestCounted };
+}
+
+void GameRecall::resumeSlot(int n, const RecallSlotState &state)
+{
+    Slot &s = slot(n);
+    s.ring = state.ring;
+    s.newestInSession = state.newestInSession;
+    s.newestCounted = state.newestCounted;
+    currentSlot = n;
+    hasStanding = false;
     store(n, s);
 }
 

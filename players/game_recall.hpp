@@ -121,6 +121,14 @@ public:
     virtual bool store(int slot, const RecallRing &ring) = 0;
 };
 
+// A slot's recall as it stands in memory, kept in the crash journal so that a resumed game
+// goes on filling the same entry and the ring on disk ends as it would have without the crash.
+struct RecallSlotState {
+    RecallRing ring;
+    bool newestInSession = false;
+    bool newestCounted = false;
+};
+
 class GameRecall
 {
 public:
@@ -146,6 +154,10 @@ public:
         const MainState &s, bool gambleWasOpen, Money atriskBefore, const PlayerState &p);
     // Delete details: the slot's recall and its session are gone too.
     void clearSlot(int slot);
+
+    RecallSlotState slotState(int slot);
+    // Puts a journalled slot back and stores its ring.
+    void resumeSlot(int slot, const RecallSlotState &state);
 
     const RecallRing &ring(int slot);
     const SessionMeters &session(int slot);

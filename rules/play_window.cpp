@@ -71,8 +71,7 @@ void Tarnix::play_Click(int Index)
     COINSIN->setEnabled(true);
     --playDepth;
     if (playDepth == 0 && !ended) {
-        // A crash or a kill loses at most the game in progress, never the ones before it.
-        services.saveRecord(player);
+        journalAfterGame();
     }
     endIfPending();
 }
@@ -134,11 +133,22 @@ void Tarnix::checkwins()
         spinreel1(); // a complete new game; nothing of this result is shown or paid
         return;
     }
+    // Decided: written before the reels show it, so a crash cannot take it back.
+    journalCommit(JournalPhase::Stands);
+    showStandingResult();
+}
+
+void Tarnix::showStandingResult()
+{
     services.recall->resultStands(state, player);
     animateReels();
     settleHoldsAfterAnimation(state);
     presentResult();
     services.recall->gameSettled(state, player);
+    if (state.freespins > 0) {
+        journalCommit(state.freespinsdone < state.freespins ? JournalPhase::FeatureNext
+                                                            : JournalPhase::CollectWaiting);
+    }
 }
 
 void Tarnix::animateReels()

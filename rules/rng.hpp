@@ -5,10 +5,15 @@
 // The one source of chance. Production seeds it once from the system's entropy; tests script it.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace slot
 {
+
+// A generator's whole state, for the crash journal: play after a restart continues exactly.
+using RngState = std::array<std::uint64_t, 4>;
 
 class Rng
 {
@@ -16,6 +21,9 @@ public:
     virtual ~Rng() = default;
     // A uniform value in [0, 1).
     virtual double uniform() = 0;
+    // Sources that cannot be saved (scripted ones) answer nothing and refuse a restore.
+    virtual std::optional<RngState> saveState() const { return std::nullopt; }
+    virtual bool restoreState(const RngState &) { return false; }
 
     // The game's only mapping from chance to a choice: integer part of r x n, plus 1.
     int draw(int n)
@@ -64,6 +72,21 @@ public:
         return result;
     }
     void jump(); // advances 2^128 draws: independent streams for parallel simulation
+    std::optional<RngState> saveState() const override
+    {
+        return RngState { s[0], s[1], s[2], s[3] };
+    }
+    // The all-zero state would draw zeros for ever; no journal written by us can hold it.
+    bool restoreState(const RngState &state) override
+    {
+        if ((state[0] | state[1] | state[2] | state[3]) == 0) {
+            return false;
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            s[i] = state[i];
+        }
+        return true;
+    }
 
 private:
     static double toUnit(std::uint64_t x) { return static_cast<double>(x >> 11) * 0x1.0p-53; }

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The menu commands that open the other windows, and the ways out of the program.
+#include "care/odds_window.hpp"
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"
 #include "display/twips.hpp"
@@ -27,6 +28,7 @@ Tarnix::~Tarnix()
     delete paysWindow.data();
     delete optionsWindow.data();
     delete recallWindow.data();
+    delete oddsWindow.data();
 }
 
 void Tarnix::keepAbove(QWidget *window)
@@ -108,6 +110,21 @@ void Tarnix::mnurecall_Click()
     keepAbove(recall);
     recall->show();
     recall->CenterForm(recall);
+}
+
+void Tarnix::mnuodds_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    setEnabled(false);
+    // Before the first game no bet is chosen; the odds of a bet of 1 are those of every bet.
+    const int bet = oddsFor(state.linesplayed, state.betperline) ? state.betperline : 1;
+    auto *odds = new tarnixodds(*this, state.linesplayed, bet);
+    oddsWindow = odds;
+    keepAbove(odds);
+    odds->show();
 }
 
 void Tarnix::mnuexit_Click()

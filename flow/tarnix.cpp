@@ -65,6 +65,7 @@ void Tarnix::wireEvents()
     connect(mnuplayer, &QAction::triggered, this, &Tarnix::mnuplayer_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
     connect(mnurecall, &QAction::triggered, this, &Tarnix::mnurecall_Click);
+    connect(mnuodds, &QAction::triggered, this, &Tarnix::mnuodds_Click);
     qApp->installEventFilter(this);
 }
 

@@ -30,6 +30,7 @@ class abouttarnix;
 class frmtarnixoptions;
 class tarnixpays;
 class tarnixrecall;
+class tarnixodds;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -77,6 +78,8 @@ public:
     void mnuptble_Click();
     void mnuplayer_Click();
     void mnurecall_Click();
+    // Player information: the exact odds of the lines and bet now chosen.
+    void mnuodds_Click();
     void mnuexit_Click();
     // The desktop session asks for our data: store the record if nothing is half settled.
     void sessionSaving();
@@ -102,6 +105,7 @@ public:
     QPointer<tarnixpays> paysWindow;
     QPointer<frmtarnixoptions> optionsWindow;
     QPointer<tarnixrecall> recallWindow;
+    QPointer<tarnixodds> oddsWindow;
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -126,7 +130,7 @@ public:
            *Timerwincounter = nullptr, *Timerrespin = nullptr;
     QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
             *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr,
-            *mnurecall = nullptr;
+            *mnurecall = nullptr, *mnuodds = nullptr;
     CabinetPictures pictures;
 
 protected:

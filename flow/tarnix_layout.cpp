@@ -157,6 +157,7 @@ void Tarnix::buildMenus()
     mnuquickcredit = bar->addAction(QStringLiteral("Quick Credit"));
     mnuexit = bar->addAction(QStringLiteral("&exit"));
     mnurecall = bar->addAction(QStringLiteral("&Recall"));
+    mnuodds = bar->addAction(QStringLiteral("O&dds"));
 }
 
 void Tarnix::buildTimers()

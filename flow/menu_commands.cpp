@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The menu commands that open the other windows, and the ways out of the program.
+#include "care/care_notice.hpp"
 #include "care/odds_window.hpp"
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"
@@ -29,6 +30,7 @@ Tarnix::~Tarnix()
     delete optionsWindow.data();
     delete recallWindow.data();
     delete oddsWindow.data();
+    delete careWindow.data();
 }
 
 void Tarnix::keepAbove(QWidget *window)

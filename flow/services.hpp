@@ -6,8 +6,10 @@
 #pragma once
 
 #include "flow/game_state.hpp"
+#include "care/player_care.hpp"
 #include "players/game_recall.hpp"
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -45,6 +47,9 @@ struct Services {
         = [](const std::string &, const std::string &) {};
     // The last games of each slot; kept in memory only unless the program gives it a store.
     std::shared_ptr<GameRecall> recall = std::make_shared<GameRecall>();
+    // Reminders and limits; kept in memory only unless the program gives it a store.
+    std::shared_ptr<PlayerCare> care = std::make_shared<PlayerCare>(
+        nullptr, [] { return static_cast<Seconds>(std::time(nullptr)); }, localDay);
 };
 
 } // namespace slot

@@ -100,6 +100,7 @@ bool Tarnix::Form_Load()
     if (auto *first = play(1)) {
         first->setFocus();
     }
+    careFollowSlot(); // the session's time starts here
     return true;
 }
 

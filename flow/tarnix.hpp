@@ -31,6 +31,7 @@ class frmtarnixoptions;
 class tarnixpays;
 class tarnixrecall;
 class tarnixodds;
+class tarnixcare;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -106,6 +107,7 @@ public:
     QPointer<frmtarnixoptions> optionsWindow;
     QPointer<tarnixrecall> recallWindow;
     QPointer<tarnixodds> oddsWindow;
+    QPointer<tarnixcare> careWindow; // a session reminder or a limit notice
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -153,6 +155,11 @@ private:
     // or given up is stored at once, so a crash never takes it back.
     void storeSettled();
     bool menuBlocked() const;
+    // Reminders and limits, judged where a game has settled outside the feature.
+    void careFollowSlot();
+    bool careRefuses();
+    void careAtGameEnd();
+    void showCareNotice(CareVerdict why);
     void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);

@@ -297,6 +297,7 @@ void frmtarnixoptions::Btndeletedetails_Click()
     services.saveRecord(player);
     if (const auto k = slotOf(player.playerslot)) {
         services.recall->clearSlot(*k);
+        services.care->forget(*k);
     }
     showCurrentPlayer(kCurrentPlayerAtChoice);
     StatsCaptions captions = statsWithNumbers(player);

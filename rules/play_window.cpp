@@ -22,6 +22,9 @@ void Tarnix::play_Click(int Index)
     if (ended || Index < 1 || Index > 6) {
         return;
     }
+    if (state.freespins < 1 && playDepth == 0 && careRefuses()) {
+        return;
+    }
     ++playDepth;
     const bool free = state.freespins > 0;
     if (!free) {
@@ -59,6 +62,7 @@ void Tarnix::play_Click(int Index)
     if (playDepth == 0 && !ended) {
         // A crash or a kill loses at most the game in progress, never the ones before it.
         services.saveRecord(player);
+        careAtGameEnd();
     }
     endIfPending();
 }

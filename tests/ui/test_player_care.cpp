@@ -4,6 +4,7 @@
 
 // The player information window on the real cabinet: the odds of the setting in play, the
 // guards of the other windows, and the cabinet given back when it closes.
+#include "care/care_notice.hpp"
 #include "care/odds_window.hpp"
 #include "support/cabinet.hpp"
 
@@ -15,7 +16,32 @@
 using namespace slot;
 using namespace slot::test;
 
-class PlayerCare : public QObject
+namespace
+{
+
+// The cabinet's care on a clock the test moves; the session starts at the first look.
+struct CareClock {
+    Seconds now = 1'000'000'000;
+    std::shared_ptr<PlayerCare> care;
+    explicit CareClock(Cabinet &c)
+        : care(std::make_shared<PlayerCare>(
+            nullptr, [this] { return now; }, [](Seconds t) { return std::to_string(t / 86400); }))
+    {
+        c.services.care = care;
+    }
+};
+
+void quietGame(Cabinet &c)
+{
+    c.script(blankWindow());
+    c.rng.keep();
+    c.w->play(1)->click();
+    c.countOut();
+}
+
+} // namespace
+
+class CareWindows : public QObject
 {
     Q_OBJECT
 private slots:
@@ -95,7 +121,80 @@ private slots:
         d.w->play(1)->click();
         QVERIFY(!opened && d.w->isEnabled());
     }
+
+    // The reminder comes at the end of the first game after the interval, with the session's
+    // figures; never inside the feature, and Keep playing starts a new interval.
+    void reminderAtTheEndOfTheNextGame()
+    {
+        Cabinet c(1000);
+        CareClock clock(c);
+        quietGame(c); // 25 credits staked, the session begins
+        clock.care->setReminder(15);
+        clock.now += 15 * 60;
+        c.script(scatterWindow(3));
+        c.rng.keep().tune(1);
+        c.w->play(1)->click();
+        QVERIFY(c.w->state.freespins >= 1);
+        QVERIFY(!c.w->careWindow);
+
+        Cabinet d(1000);
+        CareClock dclock(d);
+        quietGame(d);
+        dclock.care->setReminder(15);
+        QVERIFY(!d.w->careWindow);
+        dclock.now += 15 * 60;
+        quietGame(d);
+        QPointer<tarnixcare> n = d.w->careWindow;
+        QVERIFY(n && !d.w->isEnabled());
+        QCOMPARE(n->btnKeepPlaying->text(), QStringLiteral("Keep playing"));
+        QCOMPARE(n->btnLeave->text(), QStringLiteral("Leave"));
+        QCOMPARE(n->lblNotice->text(), careNoticeText(CareVerdict::Remind, *dclock.care));
+        QVERIFY(n->lblNotice->text().contains(QStringLiteral("Time played: 15 min\nPaid games: 2\n"
+                                                             "Staked: 50 credits ($ 0.5)")));
+        n->btnKeepPlaying->click();
+        flushDeletes();
+        QVERIFY(!n && d.w->isEnabled());
+        dclock.now += 15 * 60 - 1;
+        quietGame(d);
+        QVERIFY(!d.w->careWindow);
+        dclock.now += 1;
+        quietGame(d);
+        QVERIFY(d.w->careWindow);
+        d.w->careWindow->btnLeave->click();
+        QCOMPARE(d.ends, 1);
+    }
+
+    // At the loss limit play stops; coins still go in, and the next bet is refused calmly.
+    void lossLimitStopsPlayButNotCoins()
+    {
+        Cabinet c(1000);
+        CareClock clock(c);
+        quietGame(c);
+        clock.care->requestLossLimit(50);
+        quietGame(c); // 50 lost: exactly the limit
+        QPointer<tarnixcare> n = c.w->careWindow;
+        QVERIFY(n);
+        QCOMPARE(n->why, CareVerdict::LossLimit);
+        QCOMPARE(n->btnKeepPlaying->text(), QStringLiteral("OK"));
+        n->btnKeepPlaying->click();
+        flushDeletes();
+        QVERIFY(c.w->isEnabled());
+        const Money bank = c.player.bank;
+        const Money games = c.player.games;
+        c.w->play(1)->click();
+        QCOMPARE(c.player.bank, bank);
+        QCOMPARE(c.player.games, games);
+        QVERIFY(c.w->careWindow);
+        c.w->careWindow->close();
+        flushDeletes();
+        c.w->COINSIN_Click();
+        QVERIFY(c.player.bank > bank);
+        // The next day the limit lets play go on.
+        clock.now += 86400;
+        quietGame(c);
+        QCOMPARE(c.player.games, games + 1);
+    }
 };
 
-QTEST_MAIN(PlayerCare)
+QTEST_MAIN(CareWindows)
 #include "test_player_care.moc"

@@ -99,8 +99,9 @@ tarnixcare::tarnixcare(QWidget &main, CareVerdict reason, const PlayerCare &care
         close();
         leave();
     });
-    setFixedWidth(420);
-    adjustSize();
+    // A wrapped label only knows its height for a given width.
+    setFixedWidth(440);
+    setFixedHeight(column->totalHeightForWidth(440));
     openAtCabinetCorner(*this, mainWindow);
 }
 

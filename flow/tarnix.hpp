@@ -100,6 +100,8 @@ public:
     bool gameRunning() const { return playDepth > 0; }
     bool drawRunning() const;
     bool hasEnded() const { return ended; }
+    // The care follows the slot the record shows; a new slot starts a new session.
+    void careFollowSlot();
 
     // The auxiliary windows while they are open.
     QPointer<abouttarnix> aboutWindow;
@@ -156,7 +158,6 @@ private:
     void storeSettled();
     bool menuBlocked() const;
     // Reminders and limits, judged where a game has settled outside the feature.
-    void careFollowSlot();
     bool careRefuses();
     void careAtGameEnd();
     void showCareNotice(CareVerdict why);

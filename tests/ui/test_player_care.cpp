@@ -5,11 +5,15 @@
 // The player information window on the real cabinet: the odds of the setting in play, the
 // guards of the other windows, and the cabinet given back when it closes.
 #include "care/care_notice.hpp"
+#include "care/limits_window.hpp"
 #include "care/odds_window.hpp"
+#include "players/options_window.hpp"
 #include "support/cabinet.hpp"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -193,6 +197,36 @@ private slots:
         clock.now += 86400;
         quietGame(c);
         QCOMPARE(c.player.games, games + 1);
+    }
+
+    // From Options: a lower limit is saved at once, a raise is shown waiting its day.
+    void limitsAreChosenInOptions()
+    {
+        Cabinet c(1000);
+        CareClock clock(c);
+        c.w->mnuplayer_Click();
+        QVERIFY(c.w->optionsWindow);
+        c.w->optionsWindow->btnlimits->click();
+        auto *l = c.w->optionsWindow->findChild<tarnixlimits *>();
+        QVERIFY(l);
+        QCOMPARE(l->cboReminder->currentData().toInt(), 60);
+        l->cboReminder->setCurrentIndex(l->cboReminder->findData(30));
+        l->spnLoss->setValue(500);
+        l->cboTime->setCurrentIndex(l->cboTime->findData(90));
+        l->btnSave->click();
+        QCOMPARE(clock.care->settings().reminderMinutes, 30);
+        QCOMPARE(clock.care->settings().lossPerDay.value, 500);
+        QCOMPARE(clock.care->settings().sessionMinutes.value, 90);
+        flushDeletes();
+        c.w->optionsWindow->btnlimits->click();
+        l = c.w->optionsWindow->findChild<tarnixlimits *>();
+        QVERIFY(l);
+        QCOMPARE(l->spnLoss->value(), 500);
+        l->spnLoss->setValue(0);
+        l->btnSave->click();
+        QCOMPARE(clock.care->settings().lossPerDay.value, 500);
+        QVERIFY(l->isVisible());
+        QVERIFY(l->lblPending->text().startsWith(QStringLiteral("Loss limit none from")));
     }
 };
 

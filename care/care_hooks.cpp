@@ -42,13 +42,13 @@ bool Tarnix::careRefuses()
     return true;
 }
 
-void Tarnix::careAtGameEnd()
+void Tarnix::careAtGameEnd(bool featureEnded)
 {
     if (ended || state.freespins >= 1 || drawRunning()) {
         return;
     }
     careFollowSlot();
-    const CareVerdict verdict = services.care->gameEnded(totalsOf(player));
+    const CareVerdict verdict = services.care->gameEnded(totalsOf(player), featureEnded);
     if (verdict != CareVerdict::Play) {
         showCareNotice(verdict);
     }

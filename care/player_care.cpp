@@ -7,6 +7,7 @@
 
 #include "players/durable_file.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 #include <filesystem>
@@ -143,14 +144,16 @@ void PlayerCare::beginSession(int slot, const PlayTotals &totals)
 {
     current = slot;
     kept = CareSettings {};
+    ledger.clear();
     if (storage) {
         if (const auto text = storage->load(slot)) {
             kept = decodeCare(*text);
+            ledger = ActivityLedger::fromCsv(*text);
         }
     }
     last = totals;
     figures = {};
-    started = remindFrom = clock();
+    started = remindFrom = lastSeen = clock();
     rollDay();
 }
 
@@ -163,15 +166,28 @@ void PlayerCare::rollDay()
     }
 }
 
-void PlayerCare::absorb(const PlayTotals &t)
+void PlayerCare::absorb(const PlayTotals &t, bool game, bool featureEnded)
 {
+    const Seconds now = clock();
+    DayActivity &d = ledger.day(dayOf(now));
+    d.secondsPlayed += std::max<Seconds>(0, now - lastSeen);
+    lastSeen = now;
     // A record that went back (deleted details, another slot's record) starts a new count.
-    if (t.games >= last.games && t.staked >= last.staked) {
+    // The feature's refunds lower the stake, so only the games are sure to grow.
+    if (t.games >= last.games) {
+        const std::int64_t staked = t.staked - last.staked, won = t.won - last.won;
         figures.games += t.games - last.games;
-        figures.staked += t.staked - last.staked;
-        figures.won += t.won - last.won;
-        kept.dayStaked += t.staked - last.staked;
-        kept.dayWon += t.won - last.won;
+        figures.staked += staked;
+        figures.won += won;
+        kept.dayStaked += staked;
+        kept.dayWon += won;
+        d.games += t.games - last.games;
+        d.staked += staked;
+        d.won += won;
+        if (game) {
+            d.biggestWin = std::max(d.biggestWin, won);
+        }
+        d.features += featureEnded ? 1 : 0;
     }
     last = t;
 }
@@ -188,11 +204,11 @@ std::int64_t PlayerCare::lossToday() const
     return kept.dayStaked - kept.dayWon;
 }
 
-CareVerdict PlayerCare::gameEnded(const PlayTotals &totals)
+CareVerdict PlayerCare::gameEnded(const PlayTotals &totals, bool featureEnded)
 {
     const Seconds now = clock();
     rollDay();
-    absorb(totals);
+    absorb(totals, true, featureEnded);
     const CareVerdict limit = judgeLimits(now);
     save();
     if (limit != CareVerdict::Play) {
@@ -259,13 +275,14 @@ void PlayerCare::forget(int slot)
     }
     if (slot == current) {
         kept = CareSettings {};
+        ledger.clear();
         rollDay();
     }
 }
 
 bool PlayerCare::save()
 {
-    return !storage || current < 1 || storage->store(current, encodeCare(kept));
+    return !storage || current < 1 || storage->store(current, encodeCare(kept) + ledger.csv());
 }
 
 FileCareStorage::FileCareStorage(std::string f)
@@ -285,8 +302,9 @@ std::optional<std::string> FileCareStorage::load(int slot)
     }
     std::error_code ec;
     const std::string path = pathOf(slot);
+    // A statement of many years is some hundred kilobytes; anything far larger is not ours.
     if (!std::filesystem::is_regular_file(path, ec)
-        || std::filesystem::file_size(path, ec) > 4096) {
+        || std::filesystem::file_size(path, ec) > (4u << 20)) {
         return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);

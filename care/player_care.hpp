@@ -7,6 +7,8 @@
 // boundaries can be tested exactly; the cabinet only asks at the end of a game.
 #pragma once
 
+#include "care/activity_ledger.hpp"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -78,7 +80,8 @@ public:
     void beginSession(int slot, const PlayTotals &totals);
     // The end of a game outside the feature: counts what the record gained since the last
     // call, and says whether play may go on. Limits come before the reminder.
-    CareVerdict gameEnded(const PlayTotals &totals);
+    // featureEnded: the game was a feature, collected now (it counts in the statement).
+    CareVerdict gameEnded(const PlayTotals &totals, bool featureEnded = false);
     // The record changed outside a game (a gamble settled): counted, nothing judged.
     void follow(const PlayTotals &totals);
     void keepPlaying(); // the reminder was seen: the next one a whole interval later
@@ -96,10 +99,12 @@ public:
     // Delete details: the slot starts again with the defaults and no stored file.
     void forget(int slot);
     int slot() const { return current; }
+    const ActivityLedger &activity() const { return ledger; }
+    std::string today() const { return dayOf(clock()); }
     Seconds now() const { return clock(); }
 
 private:
-    void absorb(const PlayTotals &totals);
+    void absorb(const PlayTotals &totals, bool game = false, bool featureEnded = false);
     CareVerdict judgeLimits(Seconds now);
     void rollDay();
     bool save();
@@ -113,6 +118,8 @@ private:
     SessionFigures figures;
     Seconds started = 0;
     Seconds remindFrom = 0;
+    ActivityLedger ledger;
+    Seconds lastSeen = 0; // the statement's time played runs from here
 };
 
 // One small text file per slot beside the recall files.

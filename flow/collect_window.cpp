@@ -75,7 +75,7 @@ void Tarnix::takewin_Click()
     }
     // The feature's win is in the credit now; a crash must not take it back out.
     services.saveRecord(player);
-    careAtGameEnd();
+    careAtGameEnd(true);
 }
 
 } // namespace slot

@@ -5,6 +5,7 @@
 // The menu commands that open the other windows, and the ways out of the program.
 #include "care/care_notice.hpp"
 #include "care/odds_window.hpp"
+#include "care/statement_window.hpp"
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"
 #include "display/twips.hpp"
@@ -31,6 +32,7 @@ Tarnix::~Tarnix()
     delete recallWindow.data();
     delete oddsWindow.data();
     delete careWindow.data();
+    delete statementWindow.data();
 }
 
 void Tarnix::keepAbove(QWidget *window)
@@ -129,6 +131,22 @@ void Tarnix::mnuodds_Click()
     odds->show();
 }
 
+void Tarnix::mnustatement_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    careFollowSlot();
+    services.care->follow({ player.games, player.wager, player.total });
+    setEnabled(false);
+    auto *statement = new tarnixstatement(*this, services.care->activity(), services.care->today(),
+        slotOf(player.playerslot).value_or(0));
+    statementWindow = statement;
+    keepAbove(statement);
+    statement->show();
+}
+
 void Tarnix::mnuexit_Click()
 {
     // Leaving in the middle of a game or a card draw would drop a result that is already
@@ -180,6 +198,9 @@ void Tarnix::endProgram()
     settleBeforeQuit(state, player, gambleOpen, services.rng, &watch);
     services.recall->quitSettled(state, gambleOpen, atrisk, player);
     services.saveRecord(player);
+    // What leaving paid out belongs in the statement too.
+    careFollowSlot();
+    services.care->follow({ player.games, player.wager, player.total });
     services.restoreRes();
     ended = true;
     qApp->removeEventFilter(this);

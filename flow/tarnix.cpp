@@ -66,6 +66,7 @@ void Tarnix::wireEvents()
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
     connect(mnurecall, &QAction::triggered, this, &Tarnix::mnurecall_Click);
     connect(mnuodds, &QAction::triggered, this, &Tarnix::mnuodds_Click);
+    connect(mnustatement, &QAction::triggered, this, &Tarnix::mnustatement_Click);
     qApp->installEventFilter(this);
 }
 

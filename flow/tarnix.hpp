@@ -32,6 +32,7 @@ class tarnixpays;
 class tarnixrecall;
 class tarnixodds;
 class tarnixcare;
+class tarnixstatement;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -81,6 +82,8 @@ public:
     void mnurecall_Click();
     // Player information: the exact odds of the lines and bet now chosen.
     void mnuodds_Click();
+    // The activity statement of the slot in play.
+    void mnustatement_Click();
     void mnuexit_Click();
     // The desktop session asks for our data: store the record if nothing is half settled.
     void sessionSaving();
@@ -110,6 +113,7 @@ public:
     QPointer<tarnixrecall> recallWindow;
     QPointer<tarnixodds> oddsWindow;
     QPointer<tarnixcare> careWindow; // a session reminder or a limit notice
+    QPointer<tarnixstatement> statementWindow;
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -134,7 +138,8 @@ public:
            *Timerwincounter = nullptr, *Timerrespin = nullptr;
     QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
             *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr,
-            *mnurecall = nullptr, *mnuodds = nullptr;
+            *mnurecall = nullptr, *mnuodds = nullptr,
+            *mnustatement = nullptr;
     CabinetPictures pictures;
 
 protected:
@@ -159,7 +164,7 @@ private:
     bool menuBlocked() const;
     // Reminders and limits, judged where a game has settled outside the feature.
     bool careRefuses();
-    void careAtGameEnd();
+    void careAtGameEnd(bool featureEnded = false);
     void showCareNotice(CareVerdict why);
     void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);

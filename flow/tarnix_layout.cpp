@@ -158,6 +158,7 @@ void Tarnix::buildMenus()
     mnuexit = bar->addAction(QStringLiteral("&exit"));
     mnurecall = bar->addAction(QStringLiteral("&Recall"));
     mnuodds = bar->addAction(QStringLiteral("O&dds"));
+    mnustatement = bar->addAction(QStringLiteral("S&tatement"));
 }
 
 void Tarnix::buildTimers()

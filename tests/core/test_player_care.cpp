@@ -45,7 +45,8 @@ struct Rig {
     void restart()
     {
         care = std::make_unique<PlayerCare>(
-            &disk, [this] { return now; }, [](Seconds t) { return std::to_string(t / kDay); });
+            &disk, [this] { return now; },
+            [](Seconds t) { return *shiftDate("2026-01-01", static_cast<int>(t / kDay - 1000)); });
         care->beginSession(1, totals);
     }
     // One paid game of `stake` that wins `win`, ending `after` seconds from now.
@@ -199,6 +200,80 @@ private slots:
         const CareSettings bad = decodeCare("reminder=17\nloss=-5\ntime=abc\nloss_pending=9x\n"
                                             "garbage\n=\nday_won=99999999999999999999999\n");
         QCOMPARE(encodeCare(bad), encodeCare(CareSettings {}));
+    }
+
+    // The statement's rows: one per local day, in date order, and their CSV read back.
+    void ledgerRowsAndTheirCsv()
+    {
+        ActivityLedger l;
+        l.day("2026-12-09").staked = 100;
+        l.day("2026-01-31").won = 7;
+        l.day("2026-12-09").won = 40;
+        QCOMPARE(l.days().size(), std::size_t(2));
+        QCOMPARE(l.days()[0].date, std::string("2026-01-31"));
+        const std::string csv = l.csv();
+        QCOMPARE(csv,
+            std::string("date,seconds_played,paid_games,staked,won,net,biggest_win,features\n"
+                        "2026-01-31,0,0,0,7,7,0,0\n2026-12-09,0,0,100,40,-60,0,0\n"));
+        QCOMPARE(ActivityLedger::fromCsv(csv).csv(), csv);
+        // A line that does not add up, or is not a day, is left out; a day seen twice adds.
+        const ActivityLedger back = ActivityLedger::fromCsv(csv
+            + "2026-12-09,60,1,25,0,-25,0,1\n2026-02-30,0,0,0,0,0,0,0\n2026-03-01,0,0,5,0,0,0,0\n"
+              "2026-03-02,0,0,x,0,0,0,0\n2026-03-03,0,0,0,0,0,0\nreminder=60\n");
+        QCOMPARE(back.days().size(), std::size_t(2));
+        QCOMPARE(back.days()[1].staked, 125);
+        QCOMPARE(back.days()[1].features, 1);
+
+        QCOMPARE(*shiftDate("2024-03-01", -1), std::string("2024-02-29"));
+        QCOMPARE(*shiftDate("2026-12-31", 1), std::string("2027-01-01"));
+        QVERIFY(!shiftDate("2026-13-01", 0));
+        QVERIFY(!shiftDate("26-1-1", 0));
+        ActivityLedger w;
+        w.day("2026-09-10"); // 91 days before 2026-12-09: out
+        w.day("2026-09-11"); // the 90th day back: in
+        w.day("2026-12-09");
+        w.day("2026-12-10"); // after today: out
+        const auto shown = w.lastDays("2026-12-09", 90);
+        QCOMPARE(shown.size(), std::size_t(2));
+        QCOMPARE(shown.front().date, std::string("2026-09-11"));
+    }
+
+    // Games on both sides of midnight land on their own days, kept across a restart; the rows
+    // add up to what the record gained, refunds and gambles included.
+    void statementFollowsTheRecordDayByDay()
+    {
+        Rig r;
+        r.care->setReminder(0);
+        const PlayTotals before = r.totals;
+        r.now = kStart + 16 * 3600 - 100; // 100 s before midnight
+        r.restart();
+        r.game(25, 0, 0);
+        r.game(25, 500, 50); // a feature's win, collected
+        r.totals.staked -= 10; // a refund the record made
+        r.care->gameEnded(r.totals, true);
+        r.totals.won -= 200; // a gamble lost
+        r.care->follow(r.totals);
+        r.restart();
+        r.game(25, 30, 100); // after midnight
+        const auto &days = r.care->activity().days();
+        QCOMPARE(days.size(), std::size_t(2));
+        QCOMPARE(days[0].games, 2);
+        QCOMPARE(days[0].staked, 40);
+        QCOMPARE(days[0].won, 300);
+        QCOMPARE(days[0].biggestWin, 500);
+        QCOMPARE(days[0].features, 1);
+        QCOMPARE(days[0].secondsPlayed, 50); // from the session's start to its last event
+        QCOMPARE(days[1].games, 1);
+        QCOMPARE(days[1].secondsPlayed, 100);
+        std::int64_t games = 0, staked = 0, won = 0;
+        for (const DayActivity &d : days) {
+            games += d.games;
+            staked += d.staked;
+            won += d.won;
+        }
+        QCOMPARE(games, r.totals.games - before.games);
+        QCOMPARE(staked, r.totals.staked - before.staked);
+        QCOMPARE(won, r.totals.won - before.won);
     }
 };
 

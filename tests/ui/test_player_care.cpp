@@ -7,6 +7,9 @@
 #include "care/care_notice.hpp"
 #include "care/limits_window.hpp"
 #include "care/odds_window.hpp"
+#include "care/statement_window.hpp"
+#include "gamble/double_panel.hpp"
+#include "gamble/gamble_rules.hpp"
 #include "players/options_window.hpp"
 #include "support/cabinet.hpp"
 
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace slot;
@@ -23,15 +27,16 @@ using namespace slot::test;
 namespace
 {
 
-// The cabinet's care on a clock the test moves; the session starts at the first look.
+// The cabinet's care on a clock the test moves; its session starts at once.
 struct CareClock {
     Seconds now = 1'000'000'000;
     std::shared_ptr<PlayerCare> care;
     explicit CareClock(Cabinet &c)
         : care(std::make_shared<PlayerCare>(
-            nullptr, [this] { return now; }, [](Seconds t) { return std::to_string(t / 86400); }))
+            nullptr, [this] { return now; }, localDay))
     {
         c.services.care = care;
+        c.w->careFollowSlot();
     }
 };
 
@@ -227,6 +232,82 @@ private slots:
         QCOMPARE(clock.care->settings().lossPerDay.value, 500);
         QVERIFY(l->isVisible());
         QVERIFY(l->lblPending->text().startsWith(QStringLiteral("Loss limit none from")));
+    }
+
+    // Many games of every kind (losses, wins, gambles won and lost, features with their
+    // refunds and collect): the statement's sums are what the record gained, and its CSV says
+    // the same.
+    void statementAgreesWithTheRecordOverASoak()
+    {
+        Cabinet c(100000);
+        CareClock clock(c);
+        clock.care->setReminder(0);
+        const PlayerState before = c.player;
+        const Stops win = *findWindow([](const Stops &w) {
+            const auto r = evaluateWindow(w, kLines);
+            return noWildIn(w) && r.scatters == 0 && r.lineUnits > 0 && r.lineUnits <= 50;
+        });
+        for (int round = 0; round < 40; ++round) {
+            clock.now += 3600 * 7; // several days go by
+            quietGame(c);
+            c.script(win);
+            c.rng.keep();
+            c.w->play(2)->click();
+            c.countOut();
+            if (round % 2 == 0) {
+                c.w->doublebutton->click();
+                c.rng.pick(round % 4 == 0 ? kHearts : kSpades, 4);
+                c.w->pandouble->betred->click();
+                if (c.w->pandouble->isVisible()) {
+                    c.w->pandouble->cancelbet->click();
+                }
+            }
+            if (round % 10 == 5) {
+                c.script(scatterWindow(3));
+                c.rng.keep().tune(1);
+                c.w->play(1)->click();
+                while (c.w->state.freespins >= 1 && !c.w->takewin->isVisible()) {
+                    c.countOut();
+                    c.script(blankWindow());
+                    c.rng.multiplierDraw(25).keep();
+                    c.w->Timerrespin_Timer();
+                }
+                c.countOut();
+                c.w->takewin->click();
+            }
+        }
+        QVERIFY(!c.w->careWindow);
+        c.w->mnustatement->trigger();
+        QPointer<tarnixstatement> st = c.w->statementWindow;
+        QVERIFY(st && !c.w->isEnabled());
+        std::int64_t games = 0, staked = 0, won = 0, features = 0;
+        for (const DayActivity &d : clock.care->activity().days()) {
+            games += d.games;
+            staked += d.staked;
+            won += d.won;
+            features += d.features;
+        }
+        QCOMPARE(games, std::int64_t(c.player.games - before.games));
+        QCOMPARE(games, 40 * 2 + 4);
+        QCOMPARE(staked, std::int64_t(c.player.wager - before.wager));
+        QCOMPARE(won, std::int64_t(c.player.total - before.total));
+        QCOMPARE(features, 4);
+        const auto shown = clock.care->activity().lastDays(clock.care->today(), kStatementDays);
+        QVERIFY(shown.size() >= 2);
+        QCOMPARE(st->days->rowCount(), int(shown.size()));
+        QCOMPARE(st->days->item(0, 0)->text(), QString::fromStdString(shown.back().date));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("statement.csv"));
+        QVERIFY(st->exportTo(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll().toStdString(), clock.care->activity().csv());
+        QVERIFY(!st->exportTo(dir.filePath(QStringLiteral("no/such/folder.csv"))));
+        QVERIFY(st->lblExport->text().startsWith(QStringLiteral("Could not write")));
+        st->btnClose->click();
+        flushDeletes();
+        QVERIFY(!st && c.w->isEnabled());
     }
 };
 

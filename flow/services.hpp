@@ -5,8 +5,8 @@
 // The outside world as the cabinet sees it: chance, time, sound, the records and the screen.
 #pragma once
 
-#include "flow/game_state.hpp"
 #include "care/player_care.hpp"
+#include "flow/game_state.hpp"
 #include "players/game_recall.hpp"
 
 #include <ctime>

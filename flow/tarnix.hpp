@@ -138,8 +138,7 @@ public:
            *Timerwincounter = nullptr, *Timerrespin = nullptr;
     QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
             *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr,
-            *mnurecall = nullptr, *mnuodds = nullptr,
-            *mnustatement = nullptr;
+            *mnurecall = nullptr, *mnuodds = nullptr, *mnustatement = nullptr;
     CabinetPictures pictures;
 
 protected:

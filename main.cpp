@@ -125,6 +125,9 @@ int main(int argc, char **argv)
     slot::Services services { rng, pacing, sound };
     slot::FileRecallStorage recallFiles(slot::recallFolder());
     services.recall = std::make_shared<slot::GameRecall>(&recallFiles);
+    slot::FileCareStorage careFiles(slot::recallFolder());
+    services.care = std::make_shared<slot::PlayerCare>(
+        &careFiles, [] { return static_cast<slot::Seconds>(std::time(nullptr)); }, slot::localDay);
     services.isScreenFontSmall = [] { return slot::IsScreenFontSmall(); };
     services.showLargeFontsMessage = [] { slot::showLargeFontsWarning(); };
     services.changeRes = [](int w, int h) {

@@ -81,6 +81,7 @@ void Tarnix::takewin_Click()
         showLimit("Scatters could not add free games in this feature",
             "(What they might win would not fit in the credit)");
     }
+    careAtGameEnd(true);
 }
 
 } // namespace slot

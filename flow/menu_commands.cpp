@@ -3,6 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The menu commands that open the other windows, and the ways out of the program.
+#include "care/care_notice.hpp"
+#include "care/odds_window.hpp"
+#include "care/statement_window.hpp"
 #include "display/about_window.hpp"
 #include "display/paytable_window.hpp"
 #include "display/twips.hpp"
@@ -27,6 +30,9 @@ Tarnix::~Tarnix()
     delete paysWindow.data();
     delete optionsWindow.data();
     delete recallWindow.data();
+    delete oddsWindow.data();
+    delete careWindow.data();
+    delete statementWindow.data();
 }
 
 void Tarnix::keepAbove(QWidget *window)
@@ -112,6 +118,37 @@ void Tarnix::mnurecall_Click()
     recall->CenterForm(recall);
 }
 
+void Tarnix::mnuodds_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    setEnabled(false);
+    // Before the first game no bet is chosen; the odds of a bet of 1 are those of every bet.
+    const int bet = oddsFor(state.linesplayed, state.betperline) ? state.betperline : 1;
+    auto *odds = new tarnixodds(*this, state.linesplayed, bet);
+    oddsWindow = odds;
+    keepAbove(odds);
+    odds->show();
+}
+
+void Tarnix::mnustatement_Click()
+{
+    if (menuBlocked()) {
+        return;
+    }
+    services.sound.play(124);
+    careFollowSlot();
+    services.care->follow({ player.games, player.wager, player.total });
+    setEnabled(false);
+    auto *statement = new tarnixstatement(*this, services.care->activity(), services.care->today(),
+        slotOf(player.playerslot).value_or(0));
+    statementWindow = statement;
+    keepAbove(statement);
+    statement->show();
+}
+
 void Tarnix::mnuexit_Click()
 {
     // Leaving in the middle of a game or a card draw would drop a result that is already
@@ -167,6 +204,9 @@ void Tarnix::endProgram()
     services.recall->quitSettled(state, gambleOpen, atrisk, player);
     journalCommit(JournalPhase::Settled, false, false);
     journalSettle(false, false);
+    // What leaving paid out belongs in the statement too.
+    careFollowSlot();
+    services.care->follow({ player.games, player.wager, player.total });
     services.restoreRes();
     ended = true;
     qApp->removeEventFilter(this);

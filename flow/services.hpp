@@ -5,10 +5,12 @@
 // The outside world as the cabinet sees it: chance, time, sound, the records and the screen.
 #pragma once
 
+#include "care/player_care.hpp"
 #include "flow/game_state.hpp"
 #include "journal/game_journal.hpp"
 #include "players/game_recall.hpp"
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,6 +55,9 @@ struct Services {
     std::function<bool(const PlayerState &)> saveRecordChecked = {};
     // A short note that needs no answer: a resumed game, a journal that could not be read.
     std::function<void(const std::string &text)> note = [](const std::string &) {};
+    // Reminders and limits; kept in memory only unless the program gives it a store.
+    std::shared_ptr<PlayerCare> care = std::make_shared<PlayerCare>(
+        nullptr, [] { return static_cast<Seconds>(std::time(nullptr)); }, localDay);
 };
 
 } // namespace slot

@@ -65,6 +65,8 @@ void Tarnix::wireEvents()
     connect(mnuplayer, &QAction::triggered, this, &Tarnix::mnuplayer_Click);
     connect(mnuexit, &QAction::triggered, this, &Tarnix::mnuexit_Click);
     connect(mnurecall, &QAction::triggered, this, &Tarnix::mnurecall_Click);
+    connect(mnuodds, &QAction::triggered, this, &Tarnix::mnuodds_Click);
+    connect(mnustatement, &QAction::triggered, this, &Tarnix::mnustatement_Click);
     qApp->installEventFilter(this);
 }
 
@@ -99,6 +101,7 @@ bool Tarnix::Form_Load()
     if (auto *first = play(1)) {
         first->setFocus();
     }
+    careFollowSlot(); // the session's time starts here
     // Only after a crash is there anything to resume; a normal start is unchanged.
     resumeJournal();
     return true;

@@ -30,6 +30,9 @@ class abouttarnix;
 class frmtarnixoptions;
 class tarnixpays;
 class tarnixrecall;
+class tarnixodds;
+class tarnixcare;
+class tarnixstatement;
 enum class GambleBet;
 class LineLayer;
 class LineSegment;
@@ -77,6 +80,10 @@ public:
     void mnuptble_Click();
     void mnuplayer_Click();
     void mnurecall_Click();
+    // Player information: the exact odds of the lines and bet now chosen.
+    void mnuodds_Click();
+    // The activity statement of the slot in play.
+    void mnustatement_Click();
     void mnuexit_Click();
     // The desktop session asks for our data: store the record if nothing is half settled.
     void sessionSaving();
@@ -96,12 +103,17 @@ public:
     bool gameRunning() const { return playDepth > 0; }
     bool drawRunning() const;
     bool hasEnded() const { return ended; }
+    // The care follows the slot the record shows; a new slot starts a new session.
+    void careFollowSlot();
 
     // The auxiliary windows while they are open.
     QPointer<abouttarnix> aboutWindow;
     QPointer<tarnixpays> paysWindow;
     QPointer<frmtarnixoptions> optionsWindow;
     QPointer<tarnixrecall> recallWindow;
+    QPointer<tarnixodds> oddsWindow;
+    QPointer<tarnixcare> careWindow; // a session reminder or a limit notice
+    QPointer<tarnixstatement> statementWindow;
     bool keyPreview() const { return KeyPreview; }
 
     MainState state;
@@ -126,7 +138,7 @@ public:
            *Timerwincounter = nullptr, *Timerrespin = nullptr;
     QAction *mnuabout = nullptr, *mnuzerocredit = nullptr, *mnuptble = nullptr,
             *mnuplayer = nullptr, *mnuquickcredit = nullptr, *mnuexit = nullptr,
-            *mnurecall = nullptr;
+            *mnurecall = nullptr, *mnuodds = nullptr, *mnustatement = nullptr;
     CabinetPictures pictures;
 
 protected:
@@ -151,6 +163,10 @@ private:
     bool menuBlocked() const;
     // The limit box of Quick Credit, with its own second and third lines.
     void showLimit(const char *why, const char *hint);
+    // Reminders and limits, judged where a game has settled outside the feature.
+    bool careRefuses();
+    void careAtGameEnd(bool featureEnded = false);
+    void showCareNotice(CareVerdict why);
     void keepAbove(QWidget *window);
     void showAnimation(const AnimationTick &t, bool makeVisible);
     QPixmap animationFrame(int frame, int overlay, bool scatter);

@@ -157,6 +157,8 @@ void Tarnix::buildMenus()
     mnuquickcredit = bar->addAction(QStringLiteral("Quick Credit"));
     mnuexit = bar->addAction(QStringLiteral("&exit"));
     mnurecall = bar->addAction(QStringLiteral("&Recall"));
+    mnuodds = bar->addAction(QStringLiteral("O&dds"));
+    mnustatement = bar->addAction(QStringLiteral("S&tatement"));
 }
 
 void Tarnix::buildTimers()

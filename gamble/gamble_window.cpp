@@ -193,6 +193,7 @@ void Tarnix::giveBackTheCabinet()
     services.recall->gambleEnded(state, player);
     // Like a settled game: whatever the gamble ended with is what a crash must leave stored.
     journalSettle(false);
+    services.care->follow({ player.games, player.wager, player.total });
 }
 
 } // namespace slot

@@ -6,6 +6,7 @@
 // when the window opens, on a name, on a delete and when the window closes.
 #include "players/options_window.hpp"
 
+#include "care/limits_window.hpp"
 #include "display/cabinet_corner.hpp"
 #include "display/pacing.hpp"
 #include "display/twips.hpp"
@@ -68,7 +69,7 @@ frmtarnixoptions::frmtarnixoptions(Tarnix &mainWindow, PlayerState &p, Services 
     setObjectName(QStringLiteral("frmtarnixoptions"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("TarNix Options"));
-    setFixedSize(px(8880), px(4530));
+    setFixedSize(px(8880), px(4950));
     // The window is laid out in twips for small captions; the cabinet's own font is larger.
     QFont small = font();
     small.setPixelSize(11);
@@ -107,6 +108,8 @@ void frmtarnixoptions::buildControls()
     Btndeletedetails->setGeometry(twipsRect(120, 3600, 4335, 375));
     btnokplayer = new QPushButton(QStringLiteral("O.K. Close and save changes"), f);
     btnokplayer->setGeometry(twipsRect(5400, 3720, 2895, 375));
+    btnlimits = new QPushButton(QStringLiteral("Reminders and limits"), f);
+    btnlimits->setGeometry(twipsRect(5400, 4170, 2895, 375));
 }
 
 void frmtarnixoptions::buildSideFrames()
@@ -163,6 +166,7 @@ void frmtarnixoptions::wireEvents()
     connect(
         Btndeletedetails, &QPushButton::clicked, this, &frmtarnixoptions::Btndeletedetails_Click);
     connect(btnokplayer, &QPushButton::clicked, this, &frmtarnixoptions::btnokplayer_Click);
+    connect(btnlimits, &QPushButton::clicked, this, &frmtarnixoptions::btnlimits_Click);
     player1->installEventFilter(this);
 }
 
@@ -291,6 +295,13 @@ bool frmtarnixoptions::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+void frmtarnixoptions::btnlimits_Click()
+{
+    // The limits belong to the slot the record now shows.
+    tarnix.careFollowSlot();
+    (new tarnixlimits(this, *services.care))->show();
+}
+
 void frmtarnixoptions::Btndeletedetails_Click()
 {
     deleteDetails(player);
@@ -298,6 +309,7 @@ void frmtarnixoptions::Btndeletedetails_Click()
     if (const auto k = slotOf(player.playerslot)) {
         services.recall->clearSlot(*k);
         services.journal->forget(*k);
+        services.care->forget(*k);
     }
     showCurrentPlayer(kCurrentPlayerAtChoice);
     StatsCaptions captions = statsWithNumbers(player);

@@ -37,6 +37,7 @@ public:
     // Returns true when the key is consumed and must not reach the box.
     bool player1_KeyPress(int key);
     void Btndeletedetails_Click();
+    void btnlimits_Click(); // reminders and limits of the slot shown
     void setspeed_Click(int Index);
     void wincounter_Click(int Index);
     void SSOption1_Click();
@@ -51,6 +52,7 @@ public:
     QLabel *lblgames = nullptr, *lblwager = nullptr, *lbltotalwon = nullptr, *lblwinlose = nullptr,
            *lblreturned = nullptr, *lblinvested = nullptr;
     QPushButton *Btndeletedetails = nullptr, *btnokplayer = nullptr;
+    QPushButton *btnlimits = nullptr;
     OneBased<QRadioButton, 2> wincounter;
     std::array<QRadioButton *, 5> setspeed {}; // counted from 0, as the speeds are
     QLabel *fastslow = nullptr, *speedlab = nullptr, *screennote = nullptr;

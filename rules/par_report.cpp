@@ -106,6 +106,9 @@ public:
             topFactor = std::max(topFactor, w.free[static_cast<std::size_t>(i)].first);
         }
         largestPaid = std::max(largestPaid, w.thiswin);
+        if (w.thiswin > units * betCredits) {
+            paidAbove += w.paidWeight;
+        }
         largestFree = std::max(largestFree, w.thiswin * topFactor);
         if (w.award > 0) {
             largestTrigger = std::max(largestTrigger, w.thiswin);
@@ -145,6 +148,8 @@ public:
             freeChance[p][s] = static_cast<Real>(freeSeen[p]) / static_cast<Real>(freeWeight);
             freeWin[p][s] = static_cast<Real>(freePay[p]) / static_cast<Real>(freeWeight);
         }
+        aboveChance[s] = static_cast<Real>(paidAbove) / static_cast<Real>(paidWeight);
+        paidAbove = 0;
         paidSeen = paidPay = freeSeen = freePay = {};
         for (int u = 0; u < units; ++u) {
             for (int to = 0; to < kHoldStates; ++to) {
@@ -164,6 +169,8 @@ public:
     std::vector<Prize> prizes;
     std::array<std::int64_t, kPrizes> paidSeen {}, paidPay {}, freeSeen {}, freePay {};
     PerState paidChance {}, paidWin {}, freeChance {}, freeWin {};
+    std::int64_t paidAbove = 0;
+    std::array<Real, kHoldStates> aboveChance {};
     // Chance of a free game from a state winning `won` (< one stake) with no award and
     // leaving a state, indexed by smallIndex.
     std::vector<Real> smallWins;
@@ -309,6 +316,7 @@ ParReport parReport(int lines, int betIndex)
     out.rtpFeature = static_cast<double>(m.meterMean * m.trigger / stake);
     out.rtpBase = out.rtp - out.rtpFeature;
     out.hitFrequency = static_cast<double>(m.hit);
+    out.aboveStake = static_cast<double>(weightedSum(m.stationary, counter.aboveChance));
     out.variance = static_cast<double>(m.variance / (stake * stake));
     out.sd = std::sqrt(out.variance);
     out.volatilityIndex = kVolatilityZ * out.sd;

@@ -43,6 +43,7 @@ struct ParReport {
     std::int64_t stake = 25;
     double rtp = 0, rtpBase = 0, rtpFeature = 0; // stakes per paid game; a feature with its trigger
     double hitFrequency = 0;
+    double aboveStake = 0; // a paid game's own result wins more than it cost
     // What one paid game returns, its feature included, in stakes.
     double variance = 0, sd = 0;
     double volatilityIndex = 0; // kVolatilityZ x sd

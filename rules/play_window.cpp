@@ -22,6 +22,9 @@ void Tarnix::play_Click(int Index)
     if (ended || Index < 1 || Index > 6) {
         return;
     }
+    if (state.freespins < 1 && playDepth == 0 && careRefuses()) {
+        return;
+    }
     ++playDepth;
     const bool free = state.freespins > 0;
     if (!free) {
@@ -72,6 +75,7 @@ void Tarnix::play_Click(int Index)
     --playDepth;
     if (playDepth == 0 && !ended) {
         journalAfterGame();
+        careAtGameEnd();
     }
     endIfPending();
 }

@@ -85,16 +85,16 @@ menu_items() {
 }
 
 # Clicks the n-th item of the menu bar: 1 about, 2 Zero Credit, 3 Paytable, 4 Options,
-# 5 Quick Credit, 6 exit, 7 Recall.
+# 5 Quick Credit, 6 exit, 7 Recall, 8 Odds, 9 Statement.
 press_menu() { # n
   local items left right tries
   # A window that has just closed may leave the bar unpainted for a moment on a busy machine.
   for tries in 1 2 3 4 5 6 7 8 9 10; do
     items=$(menu_items)
-    [[ $(wc -l <<<"$items") -eq 7 ]] && break
+    [[ $(wc -l <<<"$items") -eq 9 ]] && break
     sleep 0.2
   done
-  [[ $(wc -l <<<"$items") -eq 7 ]] || fail "the menu bar shows $(wc -l <<<"$items") items, not 7"
+  [[ $(wc -l <<<"$items") -eq 9 ]] || fail "the menu bar shows $(wc -l <<<"$items") items, not 9"
   read -r left right <<<"$(sed -n "${1}p" <<<"$items")"
   xdotool mousemove $(((left + right) / 2)) $((MENU / 2)) click 1
 }

@@ -68,7 +68,7 @@ launch() {
   GAMEPID=$!
   STARTED_PIDS+=("$GAMEPID")
   KILLER=
-  if [[ $MODE == kills ]] && ((RANDOM % 4 == 0)); then
+  if [[ $MODE == kills ]] && ((RANDOM % 2 == 0)); then
     arm_kill 1500 # during the start, or the resume of what the last kill cut off
   fi
   local tries=200

@@ -118,7 +118,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QPixmap(slot::assets::icon())));
 
     slot::GameRng rng;
-    slot::RealPacing pacing;
+    // A test seam: the crash test plays its long sessions at a fraction of the real delays.
+    slot::RealPacing pacing(slot::pacePercent(std::getenv("TARNIX_PACE_PERCENT")));
     slot::SoundBank sound;
     slot::SettingsRecordStore store(records);
     slot::PlayerState player;
@@ -138,7 +139,8 @@ int main(int argc, char **argv)
     services.loadRecord = [&store](int slot, slot::PlayerState &p) { store.loadLenient(slot, p); };
     QWidget *cabinet = nullptr; // the notice's parent, once the cabinet exists
     slot::RecordSaving saving([&store](const slot::PlayerState &p) { return store.save(p); },
-        store.path().toStdString(), [&cabinet](const std::string &title, const std::string &text) {
+        store.path().toStdString(),
+        [&cabinet](const std::string &title, const std::string &text) {
             std::fprintf(stderr, "slots_tarnix: %s\n", text.c_str());
             // Not modal: play goes on beside it, and a quit is never held up by it.
             auto *box = new QMessageBox(QMessageBox::Information, QString::fromStdString(title),

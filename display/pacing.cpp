@@ -6,13 +6,44 @@
 #include "display/pacing.hpp"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <thread>
 
 namespace slot
 {
 
+RealPacing::RealPacing(int share)
+    : percent(share >= 1 && share <= 100 ? share : 100)
+{
+}
+
+int RealPacing::scaled(int ms) const
+{
+    // Never 0 for a real delay: a timer at 0 ms would fire on every pass of the event loop.
+    return ms <= 0 ? ms : std::max(1, static_cast<int>(static_cast<long long>(ms) * percent / 100));
+}
+
+int RealPacing::interval(int ms)
+{
+    return scaled(ms);
+}
+
+int pacePercent(const char *text)
+{
+    int value = 0;
+    const char *end = text ? text + std::strlen(text) : nullptr;
+    if (!text || std::from_chars(text, end, value).ptr != end || *text == '\0' || value < 1
+        || value > 100) {
+        return 100;
+    }
+    return value;
+}
+
 void RealPacing::sleep(int ms)
 {
+    ms = scaled(ms);
     if (ms <= 0) {
         return;
     }

@@ -214,7 +214,8 @@ act() { # action...
           press "lines$3"
           press "bet$4"
           ;;
-        term) kill -TERM "$GAMEPID" ;;
+        # A kill armed at the start-up may have ended the game since it was looked at.
+        term) kill -TERM "$GAMEPID" 2>/dev/null || true ;;
         exit) menu 6 ;;
       esac
       ;;
